@@ -1,0 +1,1 @@
+#include "appearance/display_settings.h"

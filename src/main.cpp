@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "qt/display_check.h"
+#include "qt/form_view.h"
+#include "qt/qt_platform.h"
+#include "shell/app.h"
+#include "toolkit/program.h"
+
+int main(int argc, char** argv) {
+    std::string why;
+    if (!qtview::displayAvailable(why)) {
+        std::fprintf(stderr, "zhongyue: %s\n", why.c_str());
+        return 2;
+    }
+    QApplication application(argc, argv);
+    qtview::prepareApplication();
+
+    qtview::QtPlatform platform;
+    tk::Program program(platform.platform());
+    App app(program);
+    qtview::FormView splashView(app.splashForm);
+    qtview::FormView mainView(app.mainForm);
+
+    app.start();
+    if (program.ended()) return 0;
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,127 @@
+#include "qt/artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+
+namespace qtview {
+
+namespace {
+
+// A clock face on a bamboo-green disc: the program's icon.
+QPixmap drawIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient disc(QPointF(12, 10), 20);
+    disc.setColorAt(0, QColor(120, 200, 120));
+    disc.setColorAt(1, QColor(30, 110, 60));
+    p.setBrush(disc);
+    p.setPen(QPen(QColor(20, 70, 40), 1.5));
+    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+    p.setBrush(QColor(250, 250, 240));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(6, 6, 20, 20));
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        p.drawLine(QPointF(16 + 8 * std::sin(a), 16 - 8 * std::cos(a)),
+                   QPointF(16 + 9.5 * std::sin(a), 16 - 9.5 * std::cos(a)));
+    }
+    p.setPen(QPen(QColor(20, 20, 20), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 16), QPointF(16, 9.5));
+    p.drawLine(QPointF(16, 16), QPointF(20.5, 18));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 40, 40));
+    p.drawEllipse(QPointF(16, 16), 1.5, 1.5);
+    return pixmap;
+}
+
+void drawBamboo(QPainter& p, double x, double top, double bottom, double width, QColor colour) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRect(QRectF(x, top, width, bottom - top));
+    p.setPen(QPen(colour.darker(160), 1.2));
+    for (double y = top + 28; y < bottom; y += 34) p.drawLine(QPointF(x, y), QPointF(x + width, y));
+}
+
+void drawLeaf(QPainter& p, QPointF from, double angle, double length, QColor colour) {
+    p.save();
+    p.translate(from);
+    p.rotate(angle);
+    QPainterPath leaf;
+    leaf.moveTo(0, 0);
+    leaf.quadTo(length / 2, -length / 6, length, 0);
+    leaf.quadTo(length / 2, length / 6, 0, 0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(leaf);
+    p.restore();
+}
+
+// Bamboo under a moon at dusk, with a white egret in flight.
+QPixmap drawSplash() {
+    QPixmap pixmap(151, 205);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 205);
+    sky.setColorAt(0, QColor(18, 28, 60));
+    sky.setColorAt(0.7, QColor(60, 70, 110));
+    sky.setColorAt(1, QColor(150, 110, 90));
+    p.fillRect(pixmap.rect(), sky);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 240, 200));
+    p.drawEllipse(QPointF(108, 42), 20, 20);
+    drawBamboo(p, 22, 0, 205, 9, QColor(60, 140, 80));
+    drawBamboo(p, 44, 20, 205, 7, QColor(80, 160, 90));
+    drawBamboo(p, 128, 60, 205, 8, QColor(50, 120, 70));
+    const QColor leafColour(90, 180, 100);
+    for (int i = 0; i < 6; ++i) {
+        drawLeaf(p, QPointF(31, 40 + i * 26), -20 - i * 7, 34, leafColour);
+        drawLeaf(p, QPointF(44, 55 + i * 24), 200 + i * 6, 30, leafColour.darker(115));
+    }
+    p.setPen(QPen(QColor(245, 245, 245), 2.5, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath egret;
+    egret.moveTo(70, 110);
+    egret.quadTo(82, 96, 94, 108);
+    egret.quadTo(104, 94, 118, 102);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(egret);
+    return pixmap;
+}
+
+// A three-by-three board of warm tiles.
+QPixmap drawGame() {
+    QPixmap pixmap(352, 288);
+    pixmap.fill(QColor(255, 128, 0));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int digits[9] = {2, 7, 6, 9, 5, 1, 4, 3, 8};
+    QFont font = p.font();
+    font.setPixelSize(48);
+    font.setBold(true);
+    p.setFont(font);
+    for (int i = 0; i < 9; ++i) {
+        const QRectF tile(40 + (i % 3) * 92, 10 + (i / 3) * 92, 84, 84);
+        p.setPen(QPen(QColor(120, 50, 0), 2));
+        p.setBrush(i == 4 ? QColor(120, 220, 120) : QColor(255, 235, 120));
+        p.drawRoundedRect(tile, 10, 10);
+        p.setPen(QColor(90, 40, 0));
+        p.drawText(tile, Qt::AlignCenter, QString::number(digits[i]));
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+QPixmap artwork(const std::string& name) {
+    if (name == "icon") return drawIcon();
+    if (name == "splash") return drawSplash();
+    if (name == "game") return drawGame();
+    return {};
+}
+
+}  // namespace qtview

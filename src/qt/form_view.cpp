@@ -1,0 +1,167 @@
+#include "qt/form_view.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "qt/artwork.h"
+#include "qt/palette.h"
+#include "qt/widgets.h"
+#include "toolkit/program.h"
+
+namespace qtview {
+
+// The top-level widget: hands closing, Enter and moves by the user to the model.
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(tk::Form& form) : form_(form) {}
+    double dpi = 96;
+    bool pushing = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (form_.program().ended() || !form_.visible()) {
+            event->accept();
+            return;
+        }
+        // The model decides; it hides the window itself if it closes.
+        event->ignore();
+        form_.requestClose();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            form_.pressEnter();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+    void moveEvent(QMoveEvent* event) override {
+        QWidget::moveEvent(event);
+        if (pushing) return;
+        const QPoint at = pos();
+        if (at.x() == twipsToPixels(form_.left(), dpi) && at.y() == twipsToPixels(form_.top(), dpi)) {
+            return;
+        }
+        form_.placedAt(pixelsToTwips(at.x(), dpi), pixelsToTwips(at.y(), dpi));
+    }
+
+private:
+    tk::Form& form_;
+};
+
+FormView::FormView(tk::Form& form) : form_(form) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        dpi_ = screen->logicalDotsPerInch();
+    }
+    build();
+    form_.setObserver(this);
+}
+
+FormView::~FormView() { form_.setObserver(nullptr); }
+
+QWidget& FormView::window() { return *window_; }
+
+QWidget* FormView::widget(const tk::Control& control) const {
+    const auto found = widgets_.find(&control);
+    return found != widgets_.end() ? found->second : nullptr;
+}
+
+QWidget* FormView::widget(const std::string& name) const {
+    const tk::Control* control = form_.find(name);
+    return control != nullptr ? widget(*control) : nullptr;
+}
+
+void FormView::build() {
+    window_ = std::make_unique<FormWindow>(form_);
+    window_->dpi = dpi_;
+    window_->setObjectName(QString::fromStdString(form_.name()));
+    const tk::FormDesign& design = form_.design();
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (!design.caption.empty() || design.sizable) flags |= Qt::WindowTitleHint;
+    if (!design.inTaskBar) flags = Qt::SplashScreen | Qt::FramelessWindowHint;
+    window_->setWindowFlags(flags);
+    window_->setWindowTitle(QString::fromStdString(form_.caption()));
+    window_->setWindowIcon(artwork(design.icon));
+    QPalette palette = window_->palette();
+    palette.setColor(QPalette::Window, toQColor(design.back));
+    window_->setPalette(palette);
+    window_->setAutoFillBackground(true);
+
+    // Controls come parents first, so every parent widget exists already.
+    for (const auto& control : form_.controls()) {
+        QWidget* parent = control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
+        QWidget* w = createWidget(*control, parent);
+        widgets_[control.get()] = w;
+        pushAll(*control, *w, dpi_);
+    }
+    // Later controls lie on top, as in the design; frames first of all.
+    for (const auto& control : form_.controls()) widgets_.at(control.get())->raise();
+    formChanged(tk::Property::DefaultButton);
+    pushWindowGeometry();
+}
+
+void FormView::pushWindowGeometry() {
+    window_->pushing = true;
+    window_->setFixedSize(twipsToPixels(form_.width(), dpi_), twipsToPixels(form_.height(), dpi_));
+    if (form_.placed()) window_->move(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
+    window_->pushing = false;
+}
+
+void FormView::centreOnFirstShow() {
+    if (form_.placed()) return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size = window_->size();
+    form_.placedAt(pixelsToTwips(area.x() + (area.width() - size.width()) / 2, dpi_),
+                   pixelsToTwips(area.y() + (area.height() - size.height()) / 2, dpi_));
+    pushWindowGeometry();
+}
+
+void FormView::showWindow() {
+    centreOnFirstShow();
+    if (form_.windowState() == tk::WindowState::Minimized) {
+        window_->showMinimized();
+        return;
+    }
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormView::controlChanged(tk::Control& control, tk::Property property) {
+    if (QWidget* w = widget(control)) pushProperty(control, *w, property, dpi_);
+}
+
+void FormView::formChanged(tk::Property property) {
+    switch (property) {
+        case tk::Property::Geometry:
+            pushWindowGeometry();
+            break;
+        case tk::Property::Visible:
+            if (form_.visible()) {
+                showWindow();
+            } else {
+                window_->hide();
+            }
+            break;
+        case tk::Property::WindowState:
+            if (form_.visible()) showWindow();
+            break;
+        case tk::Property::Caption:
+            window_->setWindowTitle(QString::fromStdString(form_.caption()));
+            break;
+        case tk::Property::DefaultButton:
+            for (const auto& [control, w] : widgets_) {
+                if (auto* button = qobject_cast<QPushButton*>(w)) {
+                    button->setDefault(control == form_.defaultButton());
+                }
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace qtview

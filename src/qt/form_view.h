@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "toolkit/form.h"
+
+namespace qtview {
+
+class FormWindow;
+
+// The real window of a form: one widget per control, kept in step with the
+// model by observing it. Positions and sizes follow the model's twips at the
+// screen's logical DPI, so the window is right at any screen scale.
+class FormView : public tk::FormObserver {
+public:
+    explicit FormView(tk::Form& form);
+    ~FormView() override;
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    QWidget& window();
+    QWidget* widget(const tk::Control& control) const;
+    QWidget* widget(const std::string& name) const;
+    double dpi() const { return dpi_; }
+
+    void controlChanged(tk::Control& control, tk::Property property) override;
+    void formChanged(tk::Property property) override;
+
+private:
+    void build();
+    void pushWindowGeometry();
+    void showWindow();
+    void centreOnFirstShow();
+
+    tk::Form& form_;
+    double dpi_ = 96;
+    std::unique_ptr<FormWindow> window_;
+    std::map<const tk::Control*, QWidget*> widgets_;
+};
+
+}  // namespace qtview

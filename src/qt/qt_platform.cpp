@@ -1,0 +1,101 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QDateTime>
+#include <QTime>
+
+#include "qt/palette.h"
+#include "toolkit/timer.h"
+
+namespace qtview {
+
+namespace {
+QString qs(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
+int msecsOfDay() { return QTime::currentTime().msecsSinceStartOfDay(); }
+qint64 wallClockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+}  // namespace
+
+double QtClock::secondsSinceMidnight() { return msecsOfDay() / 1000.0; }
+
+int QtDialogs::run(QDialog& box) {
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (shownHook_) {
+        QTimer::singleShot(0, &box, [this, &box] {
+            if (box.isVisible()) shownHook_(box);
+        });
+    }
+    return box.exec();
+}
+
+tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
+                              const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::NoButton);
+    QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
+    QPushButton* cancel = nullptr;
+    if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel != nullptr ? cancel : ok);
+    run(box);
+    return box.clickedButton() == ok ? tk::Answer::Ok : tk::Answer::Cancel;
+}
+
+std::string QtDialogs::input(const std::string& prompt, const std::string& title,
+                             const std::string& defaultText) {
+    QInputDialog box;
+    box.setWindowTitle(qs(title));
+    box.setLabelText(qs(prompt));
+    box.setTextValue(qs(defaultText));
+    box.setOkButtonText("确定");
+    box.setCancelButtonText("取消");
+    return run(box) == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+}
+
+void QtTimers::arm(tk::Timer& timer) {
+    Entry& entry = entries_[&timer];
+    if (!entry.qtimer) {
+        entry.qtimer = std::make_unique<QTimer>();
+        entry.qtimer->setSingleShot(true);
+        entry.qtimer->setTimerType(Qt::PreciseTimer);
+        QObject::connect(entry.qtimer.get(), &QTimer::timeout, [this, &timer] { fire(timer); });
+    }
+    entry.aim = 0;
+    entry.qtimer->start(timer.interval());
+}
+
+void QtTimers::disarm(tk::Timer& timer) {
+    if (auto found = entries_.find(&timer); found != entries_.end()) found->second.qtimer->stop();
+}
+
+void QtTimers::fire(tk::Timer& timer) {
+    Entry& entry = entries_.at(&timer);
+    const int interval = timer.interval();
+    if (interval == 0) return;
+    if (interval % 1000 != 0) {
+        entry.qtimer->start(interval);
+    } else {
+        const qint64 now = wallClockMs();
+        if (now < entry.aim) {
+            // Woke before the turn it was aimed at: wait for it.
+            entry.qtimer->start(static_cast<int>(entry.aim - now));
+            return;
+        }
+        entry.aim = now - now % 1000 + interval + kAfterTurnMs;
+        entry.qtimer->start(static_cast<int>(entry.aim - now));
+    }
+    // Armed again before the handler runs, so ticks go on while it waits in a box.
+    timer.tick();
+}
+
+void QtLifetime::endProcess() { QCoreApplication::exit(0); }
+
+void prepareApplication() {
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setFont(toQFont(tk::Font{}));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace qtview

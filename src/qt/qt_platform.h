@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "toolkit/platform.h"
+
+class QDialog;
+
+namespace qtview {
+
+class QtClock : public tk::Clock {
+public:
+    double secondsSinceMidnight() override;
+};
+
+// Message and input boxes with no icon, whose buttons read 确定 and 取消
+// whatever the system's language.
+class QtDialogs : public tk::Dialogs {
+public:
+    tk::Answer message(const std::string& text, tk::Buttons buttons,
+                       const std::string& title) override;
+    std::string input(const std::string& prompt, const std::string& title,
+                      const std::string& defaultText) override;
+
+    // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
+    void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
+
+private:
+    int run(QDialog& box);
+    std::function<void(QDialog&)> shownHook_;
+};
+
+// Window timers on QTimer. A timer whose interval is a whole number of seconds
+// ticks first one interval after it is armed, then just after each turn of the
+// wall clock's second (re-aimed at every tick), so that handlers which read the
+// clock see each new second at once rather than up to a second late.
+class QtTimers : public tk::TimerService {
+public:
+    static constexpr int kAfterTurnMs = 2;
+
+    void arm(tk::Timer& timer) override;
+    void disarm(tk::Timer& timer) override;
+
+private:
+    struct Entry {
+        std::unique_ptr<QTimer> qtimer;
+        qint64 aim = 0;  // the wall-clock moment (ms since the epoch) it is aimed at, or 0
+    };
+    void fire(tk::Timer& timer);
+    std::map<tk::Timer*, Entry> entries_;
+};
+
+class QtLifetime : public tk::Lifetime {
+public:
+    // The process ends with status 0 once the event loop has returned.
+    void endProcess() override;
+};
+
+struct QtPlatform {
+    QtClock clock;
+    QtDialogs dialogs;
+    QtTimers timers;
+    QtLifetime lifetime;
+    tk::Platform platform() { return {clock, dialogs, timers, lifetime}; }
+};
+
+// Application-wide settings: the style the palettes are drawn with, the
+// default font, and no quitting when a box closes before any window is shown.
+void prepareApplication();
+
+}  // namespace qtview

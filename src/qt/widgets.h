@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+#include "toolkit/control.h"
+
+namespace qtview {
+
+// The widget that shows a control of the given kind, with the signals of real
+// user actions led into the control's one way in for each event.
+QWidget* createWidget(tk::Control& control, QWidget* parent);
+
+// Pushes one property of the control into its widget. The widget's signals are
+// blocked meanwhile, so a push is never echoed back as a user event.
+void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, double dpi);
+
+// Pushes everything.
+void pushAll(tk::Control& control, QWidget& widget, double dpi);
+
+}  // namespace qtview

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/control.h"
+
+// The activity log: every entry goes on top, under a line of hyphens, so the
+// newest stands first and the banner stays last. Nothing ever removes one.
+class ActivityLog {
+public:
+    static const std::string newLine;       // carriage return + line feed
+    static const std::string logSeparator;  // newLine, 54 hyphens, newLine
+
+    explicit ActivityLog(tk::TextBox& box) : box_(box) {}
+
+    void write(const std::string& entry);
+    const std::string& text() const { return box_.text(); }
+
+private:
+    tk::TextBox& box_;
+};

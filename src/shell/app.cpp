@@ -1,0 +1,3 @@
+#include "shell/app.h"
+
+App::App(tk::Program& program) : splashForm(program), mainForm(program) {}

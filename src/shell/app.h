@@ -1,0 +1,27 @@
+#pragma once
+
+#include "appearance/display_settings.h"
+#include "appearance/hints.h"
+#include "shell/activity_log.h"
+#include "shell/main_form.h"
+#include "shell/shell.h"
+#include "shell/splash.h"
+#include "tasks/tasks.h"
+
+// The whole program on the control model: its windows and the subsystems
+// bound to them. start() opens the splash window, and all else follows.
+class App {
+public:
+    explicit App(tk::Program& program);
+
+    void start() { splashForm.show(); }
+
+    SplashForm splashForm;
+    MainForm mainForm;
+    ActivityLog log{mainForm.Text1};
+    DisplaySettings display;
+    Tasks tasks{mainForm, log};
+    Shell shell{mainForm, tasks, display};
+    Hints hints{mainForm};
+    Splash splash{splashForm, [this] { mainForm.show(); }};
+};

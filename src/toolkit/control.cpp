@@ -1,0 +1,197 @@
+#include "toolkit/control.h"
+
+#include "toolkit/form.h"
+#include "toolkit/program.h"
+#include "toolkit/text.h"
+
+namespace tk {
+
+namespace {
+
+Color defaultBack(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::ComboBox ? sys::kWindow : sys::kButtonFace;
+}
+
+Color defaultFore(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::ComboBox ? sys::kWindowText : sys::kButtonText;
+}
+
+}  // namespace
+
+Control::Control(Form& form, Frame* parent, std::string name, Kind kind, const Design& d)
+    : form_(form),
+      parent_(parent),
+      name_(std::move(name)),
+      kind_(kind),
+      rect_(d.at),
+      caption_(d.caption),
+      visible_(d.visible),
+      enabled_(d.enabled),
+      back_(d.back.value_or(defaultBack(kind))),
+      fore_(d.fore.value_or(defaultFore(kind))),
+      font_(d.font.value_or(Font{})),
+      align_(d.align),
+      autoSize_(d.autoSize),
+      tabIndex_(d.tabIndex) {}
+
+void Control::changed(Property property) { form_.notify(*this, property); }
+
+bool Control::running() const { return !form_.program().ended(); }
+
+void Control::fire(const std::function<void()>& handler) {
+    if (handler && running()) handler();
+}
+
+void Control::setGeometry(const Rect& rect) {
+    if (rect == rect_) return;
+    rect_ = rect;
+    changed(Property::Geometry);
+}
+
+void Control::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    changed(Property::Caption);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    changed(Property::Visible);
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    changed(Property::Enabled);
+}
+
+void Control::setBackColor(Color color) {
+    if (color == back_) return;
+    back_ = color;
+    changed(Property::BackColor);
+}
+
+void Control::setForeColor(Color color) {
+    if (color == fore_) return;
+    fore_ = color;
+    changed(Property::ForeColor);
+}
+
+void Control::setFont(const Font& font) {
+    if (font == font_) return;
+    font_ = font;
+    changed(Property::Font);
+}
+
+void Control::setMousePointer(MousePointer pointer) {
+    if (pointer == pointer_) return;
+    pointer_ = pointer;
+    changed(Property::MousePointer);
+}
+
+bool Control::shownInForm() const {
+    for (const Control* c = this; c != nullptr; c = c->parent_) {
+        if (!c->visible_) return false;
+    }
+    return true;
+}
+
+bool Control::enabledInForm() const {
+    for (const Control* c = this; c != nullptr; c = c->parent_) {
+        if (!c->enabled_) return false;
+    }
+    return true;
+}
+
+void Control::click() { fire(onClick); }
+
+void Control::mouseMove() { fire(onMouseMove); }
+
+void CheckBox::setValue(int value) {
+    if (value == value_) return;
+    value_ = value;
+    changed(Property::Value);
+    fire(onClick);
+}
+
+void CheckBox::click() {
+    value_ = value_ == 0 ? 1 : 0;
+    changed(Property::Value);
+    fire(onClick);
+}
+
+void OptionButton::select() {
+    for (Control* sibling : form().childrenOf(parent())) {
+        if (sibling == this || sibling->kind() != Kind::OptionButton) continue;
+        auto* other = static_cast<OptionButton*>(sibling);
+        if (other->value_) {
+            other->value_ = false;
+            other->changed(Property::Value);
+        }
+    }
+    if (!value_) {
+        value_ = true;
+        changed(Property::Value);
+    }
+}
+
+void OptionButton::setValue(bool value) {
+    if (value == value_) return;
+    if (!value) {
+        value_ = false;
+        changed(Property::Value);
+        return;
+    }
+    select();
+    fire(onClick);
+}
+
+void OptionButton::click() {
+    select();
+    fire(onClick);
+}
+
+std::string ComboBox::text() const {
+    return index_ >= 0 && index_ < static_cast<int>(items_.size()) ? items_[index_] : std::string();
+}
+
+bool ComboBox::store(int index) {
+    if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+    if (index == index_) return false;
+    index_ = index;
+    changed(Property::ListIndex);
+    return true;
+}
+
+void ComboBox::setListIndex(int index) {
+    if (store(index)) fire(onClick);
+}
+
+void ComboBox::choose(int index) {
+    store(index);
+    fire(onClick);
+}
+
+TextBox::TextBox(Form& f, Frame* p, std::string n, const Design& d)
+    : Control(f, p, std::move(n), Kind::TextBox, d),
+      text_(d.caption),
+      multiLine_(d.multiLine),
+      password_(d.password),
+      maxLength_(d.maxLength),
+      locked_(d.locked) {}
+
+void TextBox::setText(const std::string& text) {
+    std::string limited =
+        maxLength_ > 0 ? firstCharacters(text, static_cast<std::size_t>(maxLength_)) : text;
+    if (limited == text_) return;
+    text_ = std::move(limited);
+    changed(Property::Text);
+    fire(onChange);
+}
+
+std::string TextBox::shownText() const {
+    return password_ ? std::string(characterCount(text_), '*') : text_;
+}
+
+}  // namespace tk

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/control.h"
+#include "toolkit/timer.h"
+#include "toolkit/types.h"
+
+namespace tk {
+
+class Program;
+class Form;
+
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void controlChanged(Control& control, Property property) = 0;
+    virtual void formChanged(Property property) = 0;
+};
+
+// What a window looks like when it is created.
+struct FormDesign {
+    std::string caption{};
+    int width = 0;  // client area, twips
+    int height = 0;
+    Color back = sys::kButtonFace;
+    std::string icon{};
+    bool sizable = false;
+    bool centred = true;
+    bool inTaskBar = true;
+};
+
+// A top-level window. Its position is that of the window on the screen, its
+// size that of the client area, both in twips.
+class Form {
+public:
+    Form(Program& program, std::string name, FormDesign design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Program& program() const { return program_; }
+    const std::string& name() const { return name_; }
+    const FormDesign& design() const { return design_; }
+
+    const std::string& caption() const { return caption_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    // Where the window system put the window (centring, a user's drag): no echo.
+    void placedAt(int left, int top);
+    bool placed() const { return placed_; }
+
+    bool visible() const { return visible_; }
+    bool loaded() const { return loaded_; }
+    // The first show loads the window: its load handler runs before it is shown.
+    void show();
+    void hide();
+    WindowState windowState() const { return state_; }
+    void setWindowState(WindowState state);
+
+    CommandButton* defaultButton() const { return default_; }
+    void setDefaultButton(CommandButton& button);
+    // Enter in the window presses the default button, when a user could press it.
+    void pressEnter();
+
+    // Closing by the window system (not by the program): runs the unload handler.
+    void requestClose();
+
+    // A user can act in the window: shown, not minimised, the program running
+    // and no modal box open.
+    bool usable() const;
+
+    std::function<void()> onLoad;
+    std::function<void()> onUnload;
+
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
+    std::vector<Control*> childrenOf(const Frame* parent) const;
+    Control* find(const std::string& name) const;
+
+    void setObserver(FormObserver* observer) { observer_ = observer; }
+    void notify(Control& control, Property property);
+
+    // Called by the program when it ends.
+    void shutDown();
+
+protected:
+    template <class T>
+    T& add(std::string name, const Design& design) {
+        return adopt<T>(nullptr, std::move(name), design);
+    }
+    template <class T>
+    T& add(std::string name, Frame& parent, const Design& design) {
+        return adopt<T>(&parent, std::move(name), design);
+    }
+    Timer& addTimer(std::string name);
+
+private:
+    template <class T>
+    T& adopt(Frame* parent, std::string name, const Design& design) {
+        auto control = std::make_unique<T>(*this, parent, std::move(name), design);
+        T& ref = *control;
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+    void changed(Property property);
+
+    Program& program_;
+    std::string name_;
+    FormDesign design_;
+    std::string caption_;
+    int left_ = 0;
+    int top_ = 0;
+    int width_;
+    int height_;
+    bool placed_ = false;
+    bool visible_ = false;
+    bool loaded_ = false;
+    WindowState state_ = WindowState::Normal;
+    CommandButton* default_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Timer>> timers_;
+    FormObserver* observer_ = nullptr;
+};
+
+}  // namespace tk

@@ -1,0 +1,48 @@
+#include "toolkit/program.h"
+
+#include <algorithm>
+
+#include "toolkit/form.h"
+
+namespace tk {
+
+namespace {
+class ModalScope {
+public:
+    explicit ModalScope(int& depth) : depth_(depth) { ++depth_; }
+    ~ModalScope() { --depth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    int& depth_;
+};
+}  // namespace
+
+Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title) {
+    if (ended_) return Answer::Cancel;
+    ModalScope modal(modalDepth_);
+    const Answer answer = platform_.dialogs.message(text, buttons, title);
+    return ended_ ? Answer::Cancel : answer;
+}
+
+std::string Program::inputBox(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) {
+    if (ended_) return {};
+    ModalScope modal(modalDepth_);
+    std::string answer = platform_.dialogs.input(prompt, title, defaultText);
+    return ended_ ? std::string() : answer;
+}
+
+void Program::end() {
+    if (ended_) return;
+    ended_ = true;
+    for (Form* form : forms_) form->shutDown();
+    platform_.lifetime.endProcess();
+}
+
+void Program::adopt(Form& form) { forms_.push_back(&form); }
+
+void Program::release(Form& form) { std::erase(forms_, &form); }
+
+}  // namespace tk

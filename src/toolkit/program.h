@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/platform.h"
+
+namespace tk {
+
+class Form;
+
+// The running program: its windows, its platform services, and its end.
+class Program {
+public:
+    explicit Program(Platform platform) : platform_(platform) {}
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Clock& clock() { return platform_.clock; }
+    std::string clockText() { return platform_.clock.text(); }
+    TimerService& timers() { return platform_.timers; }
+
+    // Modal boxes. After the end none opens: a message gives Cancel, an input "".
+    Answer messageBox(const std::string& text, Buttons buttons, const std::string& title);
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText);
+    bool modalOpen() const { return modalDepth_ > 0; }
+
+    // Stops every timer, closes every window, and from then on no handler runs
+    // and no box opens.
+    void end();
+    bool ended() const { return ended_; }
+
+    const std::vector<Form*>& forms() const { return forms_; }
+    void adopt(Form& form);
+    void release(Form& form);
+
+private:
+    Platform platform_;
+    std::vector<Form*> forms_;
+    int modalDepth_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace tk

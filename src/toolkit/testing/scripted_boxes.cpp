@@ -1,0 +1,29 @@
+#include "toolkit/testing/scripted_boxes.h"
+
+namespace tk::testing {
+
+Reply ScriptedBoxes::next(const BoxRecord& record) {
+    shown_.push_back(record);
+    Reply reply;
+    if (!script_.empty()) {
+        reply = std::move(script_.front());
+        script_.pop_front();
+    } else if (fallback_) {
+        reply = fallback_(record);
+    }
+    if (reply.whileOpen) reply.whileOpen();
+    return reply;
+}
+
+Answer ScriptedBoxes::message(const std::string& text, Buttons buttons, const std::string& title) {
+    const Reply reply = next({false, text, title, buttons, {}});
+    return buttons == Buttons::Ok ? Answer::Ok : reply.answer;
+}
+
+std::string ScriptedBoxes::input(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    const Reply reply = next({true, prompt, title, Buttons::OkCancel, defaultText});
+    return reply.answer == Answer::Ok ? reply.text : std::string();
+}
+
+}  // namespace tk::testing

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "toolkit/program.h"
+#include "toolkit/testing/scripted_boxes.h"
+#include "toolkit/testing/virtual_time.h"
+
+namespace tk::testing {
+
+class RecordingLifetime : public Lifetime {
+public:
+    void endProcess() override { ++ends; }
+    int ends = 0;
+};
+
+// Every platform service replaced by a double, and a program running on them.
+struct TestPlatform {
+    VirtualTime time;
+    ScriptedBoxes boxes;
+    RecordingLifetime lifetime;
+    Program program{Platform{time, boxes, time, lifetime}};
+};
+
+}  // namespace tk::testing

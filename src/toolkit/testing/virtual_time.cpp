@@ -1,0 +1,50 @@
+#include "toolkit/testing/virtual_time.h"
+
+#include "toolkit/timer.h"
+
+namespace tk::testing {
+
+namespace {
+constexpr std::int64_t kMsPerDay = 86'400'000;
+}
+
+double VirtualTime::secondsSinceMidnight() { return static_cast<double>(now_ % kMsPerDay) / 1000.0; }
+
+void VirtualTime::arm(Timer& timer) {
+    entries_[&timer] = Entry{now_ + timer.interval(), nextOrder_++};
+}
+
+void VirtualTime::disarm(Timer& timer) { entries_.erase(&timer); }
+
+void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
+    const std::int64_t day = now_ / kMsPerDay;
+    const std::int64_t target = day * kMsPerDay + ((h * 60LL + m) * 60 + s) * 1000 + ms;
+    advance(target >= now_ ? target - now_ : target + kMsPerDay - now_);
+}
+
+void VirtualTime::advanceToNextSecond(int ms) { advance(1000 - now_ % 1000 + ms); }
+
+void VirtualTime::advance(std::int64_t ms) {
+    const std::int64_t target = now_ + ms;
+    for (;;) {
+        const Timer* next = nullptr;
+        Entry best{};
+        for (const auto& [timer, entry] : entries_) {
+            if (entry.due > target) continue;
+            if (next == nullptr || entry.due < best.due ||
+                (entry.due == best.due && entry.order < best.order)) {
+                next = timer;
+                best = entry;
+            }
+        }
+        if (next == nullptr) break;
+        if (best.due > now_) now_ = best.due;
+        // Rescheduled before the tick runs, so the handler may be ticked again
+        // from inside a box, and may re-arm or disarm its own timer.
+        entries_[next].due = best.due + next->interval();
+        const_cast<Timer*>(next)->tick();
+    }
+    if (target > now_) now_ = target;
+}
+
+}  // namespace tk::testing

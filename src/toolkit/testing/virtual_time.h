@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+#include "toolkit/platform.h"
+
+namespace tk::testing {
+
+// A clock and a timer scheduler that move only when a test says so. Ticks fire
+// in time order (ties in the order the timers were armed), also from inside a
+// box whose scripted reply lets time pass, and a timer may then tick again
+// while its own handler still waits in the box.
+class VirtualTime : public Clock, public TimerService {
+public:
+    double secondsSinceMidnight() override;
+    void arm(Timer& timer) override;
+    void disarm(Timer& timer) override;
+
+    void setTimeOfDay(int h, int m, int s, int ms = 0);
+    void advance(std::int64_t ms);
+    void advanceSeconds(double seconds) { advance(static_cast<std::int64_t>(seconds * 1000)); }
+    // Lets time run to the next full second plus `ms`.
+    void advanceToNextSecond(int ms = 0);
+    std::int64_t now() const { return now_; }
+    bool armed(const Timer& timer) const { return entries_.count(&timer) != 0; }
+
+private:
+    struct Entry {
+        std::int64_t due;
+        std::uint64_t order;
+    };
+    std::int64_t now_ = 0;
+    std::uint64_t nextOrder_ = 0;
+    std::map<const Timer*, Entry> entries_;
+};
+
+}  // namespace tk::testing

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tk {
+
+class Form;
+
+// A window timer: ticks every interval() ms while the interval is not 0.
+// Ticks keep arriving while a modal box is open, so a handler may be entered
+// again from inside a box.
+class Timer {
+public:
+    Timer(Form& form, std::string name) : form_(form), name_(std::move(name)) {}
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    const std::string& name() const { return name_; }
+    Form& form() const { return form_; }
+    int interval() const { return interval_; }
+    // A new value restarts the count from now; 0 stops the timer.
+    void setInterval(int ms);
+
+    std::function<void()> onTick;
+    // Called by the timer service.
+    void tick();
+    // Called when the program ends: stops without any handler.
+    void stop();
+
+private:
+    Form& form_;
+    std::string name_;
+    int interval_ = 0;
+};
+
+}  // namespace tk
