@@ -1,8 +1,9 @@
-// Draws the main window as it looks when first shown, without a screen, into
-// the PNG file named by the first argument.
+// Draws a window as it looks when first shown, without a screen: the main
+// window (main) or the splash window (splash), into the PNG file named.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
+#include <string>
 
 #include "qt/form_view.h"
 #include "qt/qt_platform.h"
@@ -10,8 +11,9 @@
 #include "toolkit/program.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshot FILE.png\n");
+    const std::string which = argc == 3 ? argv[1] : "";
+    if (which != "main" && which != "splash") {
+        std::fprintf(stderr, "usage: screenshot main|splash FILE.png\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -19,12 +21,14 @@ int main(int argc, char** argv) {
     qtview::QtPlatform platform;
     tk::Program program(platform.platform());
     App app(program);
-    qtview::FormView mainView(app.mainForm);
-    app.mainForm.show();
+    tk::Form& form = which == "main" ? static_cast<tk::Form&>(app.mainForm) : app.splashForm;
+    qtview::FormView view(form);
+    platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);  // yes to the start-up question
+    form.show();
     QApplication::processEvents();
-    const QPixmap shot = mainView.window().grab();
-    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "screenshot: cannot write %s\n", argv[1]);
+    const QPixmap shot = view.window().grab();
+    if (!shot.save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "screenshot: cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "qt/accessible_names.h"
 #include "qt/artwork.h"
 #include "qt/palette.h"
 #include "qt/widgets.h"
@@ -94,6 +95,9 @@ void FormView::build() {
         QWidget* parent = control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
         QWidget* w = createWidget(*control, parent);
         widgets_[control.get()] = w;
+        if (control->kind() == tk::Kind::TextBox || control->kind() == tk::Kind::ComboBox) {
+            w->setAccessibleName(QString::fromStdString(accessibleNameFor(*control)));
+        }
         pushAll(*control, *w, dpi_);
     }
     // Later controls lie on top, as in the design; frames first of all.

@@ -54,6 +54,14 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     return run(box) == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
+void QtDialogs::pressOk(QDialog& box) {
+    if (auto* message = qobject_cast<QMessageBox*>(&box)) {
+        message->defaultButton()->click();
+    } else {
+        box.accept();
+    }
+}
+
 void QtTimers::arm(tk::Timer& timer) {
     Entry& entry = entries_[&timer];
     if (!entry.qtimer) {

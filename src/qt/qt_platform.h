@@ -28,6 +28,8 @@ public:
 
     // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
     void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
+    // Answers a box as Enter would: 确定.
+    static void pressOk(QDialog& box);
 
 private:
     int run(QDialog& box);

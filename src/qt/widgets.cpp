@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -23,9 +24,51 @@ namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
+void pushOne(tk::Control& control, QWidget& widget, tk::Property property, double dpi);
+
 // Line breaks are kept as carriage return + line feed in the model and shown
 // as plain line breaks.
 QString shownLines(const std::string& text) { return qs(text).replace("\r\n", "\n"); }
+
+// A frame drawn as the interface was designed: an etched rectangle whose top
+// line runs through the middle of the caption, the caption in the frame's
+// text colour over the frame's background.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QFontMetrics metrics(font());
+        const int captionMiddle = title().isEmpty() ? 0 : metrics.height() / 2;
+        const QRect box = rect().adjusted(0, captionMiddle, -2, -2);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawRect(box);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawRect(box.translated(1, 1));
+        if (title().isEmpty()) return;
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        p.fillRect(caption, palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+// Text drawn in a stand-in font can be wider than the box it was designed
+// for: a label then takes a smaller size of its font, so nothing is cut off.
+void fitLabelText(const tk::Control& control, QLabel& label) {
+    QFont font = toQFont(control.font());
+    const QString text = label.text();
+    const int room = label.width();
+    const double original = font.pointSizeF();
+    while (!control.autoSize() && !text.isEmpty() && room > 0 && font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font.pointSizeF() != original || label.font() != font) label.setFont(font);
+}
 
 // Feeds mouse moves, and clicks on boxes and pictures, into the control.
 class MouseFeed : public QObject {
@@ -90,7 +133,7 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
 QWidget* createByKind(tk::Control& control, QWidget* parent) {
     switch (control.kind()) {
         case tk::Kind::Frame:
-            return new QGroupBox(parent);
+            return new FrameBox(parent);
         case tk::Kind::Label:
             return new QLabel(parent);
         case tk::Kind::Picture: {
@@ -229,6 +272,17 @@ QWidget* createWidget(tk::Control& control, QWidget* parent) {
 
 void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
     const QSignalBlocker blocker(&widget);
+    pushOne(control, widget, property, dpi);
+    if (auto* label = qobject_cast<QLabel*>(&widget); label != nullptr &&
+        control.kind() == tk::Kind::Label &&
+        (property == tk::Property::Caption || property == tk::Property::Geometry ||
+         property == tk::Property::Font)) {
+        fitLabelText(control, *label);
+    }
+}
+
+namespace {
+void pushOne(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
     switch (property) {
         case tk::Property::Caption:
             pushCaption(control, widget, dpi);
@@ -275,6 +329,7 @@ void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, 
             break;
     }
 }
+}  // namespace
 
 void pushAll(tk::Control& control, QWidget& widget, double dpi) {
     if (auto* label = qobject_cast<QLabel*>(&widget)) label->setAlignment(toQt(control.alignment()));

@@ -24,7 +24,7 @@ Control::Control(Form& form, Frame* parent, std::string name, Kind kind, const D
       name_(std::move(name)),
       kind_(kind),
       rect_(d.at),
-      caption_(d.caption),
+      caption_(kind == Kind::TextBox ? std::string() : d.caption),
       visible_(d.visible),
       enabled_(d.enabled),
       back_(d.back.value_or(defaultBack(kind))),

@@ -24,6 +24,14 @@ void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
 
 void VirtualTime::advanceToNextSecond(int ms) { advance(1000 - now_ % 1000 + ms); }
 
+void VirtualTime::suspend(std::int64_t ms) {
+    now_ += ms;
+    for (auto& [timer, entry] : entries_) {
+        const std::int64_t interval = timer->interval();
+        if (entry.due <= now_) entry.due += (now_ - entry.due) / interval * interval + interval;
+    }
+}
+
 void VirtualTime::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
     for (;;) {

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/app.h"
+#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/user.h"
+
+using tk::testing::cancel;
+using tk::testing::ok;
+using tk::testing::Reply;
+using tk::testing::User;
+
+// The whole program on the test doubles, past the start-up question and the
+// splash window, with the main window shown at the given time of day.
+class AppTest : public ::testing::Test {
+protected:
+    void startAt(int h, int m, int s, int ms = 0) {
+        p.boxes.reply(ok());
+        app.start();
+        p.time.advance(3000);
+        p.time.setTimeOfDay(h, m, s, ms);
+        p.boxes.forget();
+    }
+
+    // Picks a complete clock time or duration "HH:MM:SS" in the given row of lists.
+    void pick(tk::ComboBox& h, tk::ComboBox& m, tk::ComboBox& s, const std::string& time) {
+        ASSERT_TRUE(User::choose(h, time.substr(0, 2)));
+        ASSERT_TRUE(User::choose(m, time.substr(3, 2)));
+        ASSERT_TRUE(User::choose(s, time.substr(6, 2)));
+    }
+
+    // Starts a task the way a person does, answering the confirmation with OK.
+    void startTask(int slot, const std::string& when, bool duration = false,
+                   const std::string& content = "开会") {
+        ASSERT_TRUE(User::click(slotButton(slot)));
+        ASSERT_TRUE(User::type(f.Text3, content));
+        if (duration) {
+            ASSERT_TRUE(User::click(f.Option2));
+            pick(f.Combo4, f.Combo5, f.Combo6, when);
+        } else {
+            pick(f.Combo1, f.Combo2, f.Combo3, when);
+        }
+        p.boxes.reply(ok());
+        ASSERT_TRUE(User::click(f.Command5));
+        ASSERT_TRUE(app.tasks.isRunning(slot));
+    }
+
+    tk::CommandButton& slotButton(int slot) {
+        tk::CommandButton* buttons[] = {&f.Command1, &f.Command2, &f.Command3, &f.Command4};
+        return *buttons[slot - 1];
+    }
+
+    // The log's newest entry: the text between the first separator and the next.
+    std::string topEntry() const {
+        const std::string& log = f.Text1.text();
+        const std::string& sep = ActivityLog::logSeparator;
+        if (log.rfind(sep, 0) != 0) return {};
+        const std::size_t next = log.find(sep, sep.size());
+        return log.substr(sep.size(), next == std::string::npos ? std::string::npos
+                                                                : next - sep.size());
+    }
+
+    std::string clock() { return p.program.clockText(); }
+
+    tk::testing::TestPlatform p;
+    App app{p.program};
+    MainForm& f = app.mainForm;
+};

@@ -1,0 +1,137 @@
+#include "app_fixture.h"
+
+namespace {
+
+class DeliveryTest : public AppTest {
+protected:
+    // Ticks of tasks started now fall at .500 of every second.
+    DeliveryTest() { startAt(14, 5, 0, 500); }
+
+    int reminderBoxes(int slot) const {
+        const std::string text = "任务" + std::to_string(slot) + "提醒";
+        int count = 0;
+        for (const auto& box : p.boxes.shown()) count += box.text == text ? 1 : 0;
+        return count;
+    }
+
+    static std::string report(const std::string& time, const std::string& title,
+                              const std::string& content) {
+        return time + "->亲爱的用户，你约定的时间到了：\r\n标题：" + title + "\r\n提醒内容：" +
+               content + "\r\n任务完成\r\n";
+    }
+};
+
+TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
+    startTask(1, "14:05:30");
+    app.tasks.setPassword(1, "secret");
+    f.setWindowState(tk::WindowState::Minimized);
+    p.time.setTimeOfDay(14, 5, 29, 900);
+    EXPECT_EQ(reminderBoxes(1), 0);
+
+    bool runningWhileBoxOpen = false;
+    p.boxes.reply({tk::Answer::Ok, {}, [&] {
+                       runningWhileBoxOpen = app.tasks.isRunning(1);
+                       p.time.advance(1000);  // the user reads it for a second
+                   }});
+    p.time.advance(1000);
+    ASSERT_EQ(reminderBoxes(1), 1);
+    EXPECT_EQ(p.boxes.last().title, "");
+    EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
+    EXPECT_TRUE(runningWhileBoxOpen) << "the slot stops only after the box is closed";
+
+    EXPECT_EQ(f.windowState(), tk::WindowState::Normal);
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(f.Timer1.interval(), 0);
+    EXPECT_EQ(f.Text1.backColor(), 0x000000u);
+    EXPECT_EQ(f.Timer6.interval(), 330);
+    EXPECT_EQ(topEntry(), report("14:05:31", "任务1", "开会"))
+        << "the report's time is read after the box closed";
+    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
+    EXPECT_EQ(app.tasks.slot(1).password, "");
+
+    p.time.advance(330);
+    EXPECT_EQ(f.Text1.foreColor(), 0xFFFFFFu) << "the log blinks";
+    p.time.advance(60 * 60 * 1000);
+    EXPECT_EQ(reminderBoxes(1), 1);
+}
+
+TEST_F(DeliveryTest, NoSlotDeliversTwiceWhileItsBoxStaysOpen) {
+    startTask(2, "14:05:30");
+    p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(5000); }});
+    p.time.setTimeOfDay(14, 5, 40);
+    EXPECT_EQ(reminderBoxes(2), 1);
+    EXPECT_EQ(f.Text1.text().find("->亲爱的用户"), f.Text1.text().rfind("->亲爱的用户"))
+        << "one report";
+}
+
+TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
+    startTask(1, "14:06:00");
+    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::retype(f.Text2, "第二"));
+    ASSERT_TRUE(User::type(f.Text3, "乙"));
+    pick(f.Combo1, f.Combo2, f.Combo3, "14:06:00");
+    p.boxes.reply(ok());
+    ASSERT_TRUE(User::click(f.Command5));
+    // Slot 1's box stays open while slot 2's tick comes and shows its own box on top.
+    p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(900); }});
+    p.time.setTimeOfDay(14, 6, 2);
+    EXPECT_EQ(reminderBoxes(1), 1);
+    EXPECT_EQ(reminderBoxes(2), 1);
+    const std::string& log = f.Text1.text();
+    const std::size_t first = log.find("标题：任务1");
+    const std::size_t second = log.find("标题：第二");
+    ASSERT_NE(first, std::string::npos);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_LT(first, second) << "slot 1 wrote its report last, after its own box closed";
+    EXPECT_FALSE(app.tasks.isRunning(1));
+    EXPECT_FALSE(app.tasks.isRunning(2));
+}
+
+TEST_F(DeliveryTest, DueTimeAtFiftyNineHasAOneSecondWindow) {
+    startTask(3, "14:05:59");
+    p.time.suspend(59000);  // busy from 14:05:00.5 to 14:05:59.5: the only tick in the window is lost
+    p.time.advance(3000);
+    EXPECT_EQ(reminderBoxes(3), 0);
+    EXPECT_EQ(f.Command3.caption(), "任务3(进行)");
+}
+
+TEST_F(DeliveryTest, MissedReminderComesTheNextDayAndTheSlotRunsMeanwhile) {
+    startTask(4, "14:05:30");
+    p.time.suspend(31000);  // asleep from 14:05:00.5 to 14:05:31.5
+    p.time.advance(10000);
+    EXPECT_EQ(reminderBoxes(4), 0);
+    EXPECT_EQ(f.Command4.caption(), "任务4(进行)");
+    p.time.setTimeOfDay(14, 5, 29);
+    EXPECT_EQ(reminderBoxes(4), 0);
+    p.time.advance(2000);
+    EXPECT_EQ(reminderBoxes(4), 1);
+}
+
+TEST_F(DeliveryTest, DeliveryDuringAnOpenPanelLeavesThePanelAsItWas) {
+    startTask(1, "14:05:30");
+    ASSERT_TRUE(User::click(f.Command1));
+    p.time.setTimeOfDay(14, 5, 31);
+    EXPECT_EQ(reminderBoxes(1), 1);
+    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
+    EXPECT_TRUE(f.Frame2.visible());
+    EXPECT_TRUE(f.Command18.visible()) << "the panel still shows the slot as it was";
+    EXPECT_EQ(f.Text2.text(), "任务1");
+    ASSERT_TRUE(User::click(f.Command18));
+    ASSERT_TRUE(User::click(f.Command1));
+    EXPECT_TRUE(f.Command5.visible()) << "a delivered slot is waiting: the editor opens";
+    EXPECT_EQ(f.Text3.text(), "");
+}
+
+TEST_F(DeliveryTest, ReportOfAnUntitledTaskStillHasItsTitleLine) {
+    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::retype(f.Text2, ""));
+    ASSERT_TRUE(User::type(f.Text3, "内容"));
+    ASSERT_TRUE(User::click(f.Option2));
+    pick(f.Combo4, f.Combo5, f.Combo6, "00:00:30");
+    p.boxes.reply(ok());
+    ASSERT_TRUE(User::click(f.Command5));
+    p.time.advance(31000);
+    EXPECT_EQ(topEntry(), report("14:05:30", "", "内容"));
+}
+
+}  // namespace

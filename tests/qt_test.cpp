@@ -1,0 +1,203 @@
+// The real windows, offscreen: widgets mirror the model, real user actions
+// reach it, real timers and the real clock deliver a reminder.
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRawFont>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "qt/accessible_names.h"
+#include "qt/display_check.h"
+#include "qt/form_view.h"
+#include "qt/palette.h"
+#include "qt/qt_platform.h"
+#include "shell/app.h"
+#include "toolkit/program.h"
+
+namespace {
+
+class QtTest : public ::testing::Test {
+protected:
+    QtTest() { platform.dialogs.setShownHook([this](QDialog& box) { answer(box); }); }
+
+    void answer(QDialog& box) {
+        shownTexts.push_back(box.findChild<QLabel*>("qt_msgbox_label") != nullptr
+                                 ? box.findChild<QLabel*>("qt_msgbox_label")->text()
+                                 : box.windowTitle());
+        if (whileOpen) whileOpen();
+        qtview::QtDialogs::pressOk(box);
+    }
+
+    // Runs the event loop until `done` holds or `ms` have passed.
+    static bool waitFor(const std::function<bool()>& done, int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < ms) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return done();
+    }
+
+    int px(int twips) const { return qtview::twipsToPixels(twips, view.dpi()); }
+
+    qtview::QtPlatform platform;
+    tk::Program program{platform.platform()};
+    App app{program};
+    MainForm& f = app.mainForm;
+    qtview::FormView view{f};
+    std::vector<QString> shownTexts;
+    std::function<void()> whileOpen;
+};
+
+TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
+    f.show();
+    auto* frame2 = view.window().findChild<QGroupBox*>("Frame2");
+    auto* start = view.window().findChild<QPushButton*>("Command5");
+    auto* log = view.window().findChild<QPlainTextEdit*>("Text1");
+    ASSERT_NE(frame2, nullptr);
+    ASSERT_NE(start, nullptr);
+    ASSERT_NE(log, nullptr);
+    for (const auto& control : f.controls()) {
+        EXPECT_NE(view.widget(*control), nullptr) << control->name();
+        EXPECT_EQ(view.widget(*control)->objectName().toStdString(), control->name());
+    }
+    EXPECT_EQ(view.window().size(), QSize(px(5745), px(4110)));
+    EXPECT_EQ(start->geometry(), QRect(px(240), px(1560), px(1335) - px(240), px(1935) - px(1560)));
+    EXPECT_FALSE(frame2->isVisible());
+    EXPECT_EQ(frame2->title(), "任务设置");
+    EXPECT_EQ(log->toPlainText(), "\n" + QString(22, ' ') + "钟约系统\n");
+
+    f.Command1.click();
+    EXPECT_TRUE(frame2->isVisible());
+    EXPECT_EQ(view.window().height(), px(4110 + 2160));
+    EXPECT_FALSE(view.widget(f.Frame3)->isEnabled());
+    f.Text1.setBackColor(0x000000);
+    EXPECT_EQ(log->palette().color(QPalette::Base), QColor(0, 0, 0));
+    f.Text1.setForeColor(0x0000FF);
+    EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+    app.log.write("12:00:00->任务1开始");
+    EXPECT_TRUE(log->toPlainText().startsWith("\n" + QString(54, '-') + "\n12:00:00->任务1开始\n"));
+    EXPECT_FALSE(log->toPlainText().contains('\r'));
+}
+
+TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
+    f.show();
+    QTest::mouseClick(view.widget(f.Command2), Qt::LeftButton);
+    EXPECT_EQ(app.tasks.currentSlot(), 2);
+    auto* content = static_cast<QLineEdit*>(view.widget(f.Text3));
+    content->setFocus();
+    QTest::keyClicks(content, "abc");
+    EXPECT_EQ(f.Text3.text(), "abc");
+    auto* hours = static_cast<QComboBox*>(view.widget(f.Combo1));
+    EXPECT_EQ(hours->currentIndex(), -1);
+    QTest::mouseMove(view.widget(f.Command7));
+    QTest::mouseMove(view.widget(f.Command7), QPoint(5, 5));
+    EXPECT_EQ(f.Label16.caption(), "查看任务信息");
+    QTest::mouseClick(view.widget(f.Option2), Qt::LeftButton);
+    EXPECT_EQ(app.tasks.scheduleMode(), 2);
+    EXPECT_FALSE(static_cast<QAbstractButton*>(view.widget(f.Option1))->isChecked());
+    EXPECT_TRUE(view.widget(f.Combo4)->isEnabled());
+}
+
+TEST_F(QtTest, BoxesAndListsAreNamedByTheLabelBesideThem) {
+    EXPECT_EQ(view.widget(f.Text2)->accessibleName(), "标题：");
+    EXPECT_EQ(view.widget(f.Text3)->accessibleName(), "提醒内容：");
+    EXPECT_EQ(view.widget(f.Combo1)->accessibleName(), "时");
+    EXPECT_EQ(view.widget(f.Combo2)->accessibleName(), "分");
+    EXPECT_EQ(view.widget(f.Combo6)->accessibleName(), "钞");
+    EXPECT_EQ(view.widget(f.Text6)->accessibleName(), "原密码：");
+    EXPECT_EQ(view.widget(f.Text8)->accessibleName(), "原密码：");
+    EXPECT_EQ(view.widget(f.Combo7)->accessibleName(), "背景颜色");
+    EXPECT_EQ(view.widget(f.Combo8)->accessibleName(), "字体景色");
+    EXPECT_EQ(view.widget(f.Text1)->accessibleName(), "工作环境");
+}
+
+TEST_F(QtTest, EveryCharacterOfTheInterfaceHasAGlyphInItsFont) {
+    for (const auto& control : f.controls()) {
+        QString text = QString::fromStdString(control->caption());
+        if (control->kind() == tk::Kind::TextBox) {
+            text += QString::fromStdString(static_cast<tk::TextBox&>(*control).text());
+        }
+        const QRawFont font = QRawFont::fromFont(qtview::toQFont(control->font()));
+        for (const QChar ch : text) {
+            if (ch.isSpace()) continue;
+            EXPECT_TRUE(font.supportsCharacter(ch))
+                << control->name() << ": " << QString(ch).toStdString() << " in "
+                << font.familyName().toStdString();
+        }
+    }
+    EXPECT_NE(qtview::installedFamilyFor("楷体_GB2312"), qtview::installedFamilyFor(""))
+        << "the title's brush script has a stand-in of its own";
+}
+
+TEST_F(QtTest, RealTimerTicksWhileAMessageBoxIsOpen) {
+    int ticks = 0;
+    f.Timer6.onTick = [&] { ++ticks; };
+    f.Timer6.setInterval(50);
+    int ticksInBox = -1;
+    whileOpen = [&] {
+        const int before = ticks;
+        waitFor([&] { return ticks >= before + 3; }, 2000);
+        ticksInBox = ticks - before;
+    };
+    program.messageBox("等一下", tk::Buttons::Ok, "");
+    EXPECT_GE(ticksInBox, 3);
+    ASSERT_EQ(shownTexts.size(), 1u);
+    EXPECT_EQ(shownTexts[0], "等一下");
+}
+
+TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
+    f.show();
+    const std::string due = tk::clockTextAt(platform.clock.secondsSinceMidnight() + 2);
+    f.Command1.click();
+    f.Text3.setText("真的提醒");
+    f.Combo1.setListIndex(std::stoi(due.substr(0, 2)));
+    f.Combo2.setListIndex(std::stoi(due.substr(3, 2)));
+    f.Combo3.setListIndex(std::stoi(due.substr(6, 2)));
+    f.Command5.click();
+    ASSERT_TRUE(app.tasks.isRunning(1));
+    std::string clockAtBox;
+    whileOpen = [&] { clockAtBox = program.clockText(); };
+    ASSERT_TRUE(waitFor([&] { return !app.tasks.isRunning(1); }, 5000));
+    EXPECT_EQ(clockAtBox, due) << "shown in the due second itself";
+    EXPECT_NE(f.Text1.text().find("提醒内容：真的提醒"), std::string::npos);
+    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
+}
+
+TEST(DisplayCheck, SaysClearlyWhenThereIsNoScreen) {
+    const std::string saved = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    unsetenv("QT_QPA_PLATFORM");
+    unsetenv("WAYLAND_DISPLAY");
+    std::string why;
+    setenv("DISPLAY", "", 1);
+    EXPECT_FALSE(qtview::displayAvailable(why));
+    EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos);
+    setenv("DISPLAY", ":4711", 1);
+    EXPECT_FALSE(qtview::displayAvailable(why));
+    EXPECT_NE(why.find(":4711"), std::string::npos);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    EXPECT_TRUE(qtview::displayAvailable(why));
+    if (saved.empty()) unsetenv("QT_QPA_PLATFORM");
+    else setenv("QT_QPA_PLATFORM", saved.c_str(), 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    qtview::prepareApplication();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,62 @@
+#include "app_fixture.h"
+
+namespace {
+
+using StartupTest = AppTest;
+
+TEST_F(StartupTest, QuestionComesBeforeTheSplashIsShown) {
+    bool splashShownDuringQuestion = true;
+    p.boxes.reply({tk::Answer::Ok, {}, [&] { splashShownDuringQuestion = app.splashForm.visible(); }});
+    app.start();
+    ASSERT_EQ(p.boxes.shown().size(), 1u);
+    EXPECT_EQ(p.boxes.last().text, "你今天是否要定计划？");
+    EXPECT_EQ(p.boxes.last().title, "");
+    EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::OkCancel);
+    EXPECT_FALSE(splashShownDuringQuestion);
+    EXPECT_TRUE(app.splashForm.visible());
+    EXPECT_EQ(app.splash.planAnswer(), 1);
+}
+
+TEST_F(StartupTest, CancelOrClosingTheQuestionEndsBeforeAnyWindowIsShown) {
+    p.boxes.reply(cancel());
+    app.start();
+    EXPECT_TRUE(p.program.ended());
+    EXPECT_EQ(p.lifetime.ends, 1);
+    EXPECT_EQ(app.splash.planAnswer(), 2);
+    EXPECT_FALSE(app.splashForm.visible());
+    EXPECT_FALSE(f.loaded());
+    p.time.advance(10000);
+    EXPECT_FALSE(f.visible());
+}
+
+TEST_F(StartupTest, SplashStaysThreeSecondsThenShowsTheMainWindowOnce) {
+    int mainShows = 0;
+    p.boxes.reply(ok());
+    app.start();
+    p.time.advance(2999);
+    EXPECT_TRUE(app.splashForm.visible());
+    EXPECT_FALSE(f.visible());
+    p.time.advance(1);
+    EXPECT_FALSE(app.splashForm.visible());
+    EXPECT_TRUE(app.splashForm.loaded()) << "hidden, not closed";
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(app.splashForm.Timer1.interval(), 0);
+    f.hide();
+    f.onLoad = [&] { ++mainShows; };
+    p.time.advance(60000);
+    EXPECT_FALSE(f.visible()) << "the disarmed splash timer does not show the window again";
+    EXPECT_EQ(mainShows, 0);
+    EXPECT_EQ(app.tasks.scheduleMode(), 1) << "the main window's load set clock-time mode";
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowByTheSystemScoldsAndEnds) {
+    startAt(9, 0, 0);
+    User::closeWindow(f);
+    ASSERT_EQ(p.boxes.shown().size(), 1u);
+    EXPECT_EQ(p.boxes.last().text, "用这种卑鄙的手段退出。。哼，我鄙视你！");
+    EXPECT_EQ(p.boxes.last().title, "鄙视+ing");
+    EXPECT_TRUE(p.program.ended());
+    EXPECT_FALSE(f.visible());
+}
+
+}  // namespace

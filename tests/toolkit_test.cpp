@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/form.h"
+#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/user.h"
+
+using tk::testing::User;
+
+namespace {
+
+class TestForm : public tk::Form {
+public:
+    explicit TestForm(tk::Program& p) : tk::Form(p, "Test", {.width = 3000, .height = 2000}) {}
+
+    // clang-format off
+    tk::Frame& Outer = add<tk::Frame>("Outer", {.at = {0, 0, 2000, 1000}});
+    tk::CommandButton& Inner = add<tk::CommandButton>("Inner", Outer, {.at = {100, 100, 500, 300}});
+    tk::CommandButton& Clipped = add<tk::CommandButton>("Clipped", Outer, {.at = {100, 1200, 500, 300}});
+    tk::OptionButton& OptionA = add<tk::OptionButton>("OptionA", Outer, {.at = {100, 500, 500, 200}, .value = 1});
+    tk::OptionButton& OptionB = add<tk::OptionButton>("OptionB", Outer, {.at = {700, 500, 500, 200}});
+    tk::OptionButton& OptionC = add<tk::OptionButton>("OptionC", {.at = {2100, 100, 500, 200}, .value = 1});
+    tk::CheckBox& Check = add<tk::CheckBox>("Check", {.at = {2100, 400, 500, 200}});
+    tk::ComboBox& Combo = add<tk::ComboBox>("Combo", {.at = {2100, 700, 500, 300}, .items = {"甲", "乙"}});
+    tk::TextBox& Text = add<tk::TextBox>("Text", {.at = {100, 1100, 1000, 300}});
+    tk::TextBox& Secret = add<tk::TextBox>("Secret", {.at = {100, 1500, 1000, 300}, .password = true, .maxLength = 4});
+    tk::CommandButton& FarAway = add<tk::CommandButton>("FarAway", {.at = {4000, 100, 500, 300}});
+    tk::Timer& Timer = addTimer("Timer");
+    // clang-format on
+};
+
+class ToolkitTest : public ::testing::Test {
+protected:
+    ToolkitTest() { form.show(); }
+    tk::testing::TestPlatform p;
+    TestForm form{p.program};
+};
+
+TEST_F(ToolkitTest, UserReachesOnlyWhatIsShownEnabledAndOnScreen) {
+    EXPECT_TRUE(User::canReach(form.Inner));
+
+    form.Outer.setEnabled(false);
+    EXPECT_FALSE(User::click(form.Inner)) << "a disabled frame disables what is inside it";
+    form.Outer.setEnabled(true);
+    form.Outer.setVisible(false);
+    EXPECT_FALSE(User::click(form.Inner)) << "a hidden frame hides what is inside it";
+    form.Outer.setVisible(true);
+
+    EXPECT_FALSE(User::canReach(form.Clipped)) << "below the frame's height";
+    form.Outer.setHeight(2000);
+    EXPECT_TRUE(User::canReach(form.Clipped));
+
+    EXPECT_FALSE(User::canReach(form.FarAway)) << "beyond the window's width";
+    form.setWidth(5000);
+    EXPECT_TRUE(User::canReach(form.FarAway));
+
+    form.setWindowState(tk::WindowState::Minimized);
+    EXPECT_FALSE(User::canReach(form.Inner));
+    form.setWindowState(tk::WindowState::Normal);
+    form.hide();
+    EXPECT_FALSE(User::canReach(form.Inner));
+}
+
+TEST_F(ToolkitTest, ModalBoxBlocksTheUserButNotTheProgram) {
+    int clicks = 0;
+    form.Inner.onClick = [&] { ++clicks; };
+    bool reachableInBox = true;
+    p.boxes.reply({tk::Answer::Ok, {}, [&] {
+                       reachableInBox = User::canReach(form.Inner);
+                       form.Inner.click();
+                   }});
+    EXPECT_EQ(p.program.messageBox("?", tk::Buttons::OkCancel, "t"), tk::Answer::Ok);
+    EXPECT_FALSE(reachableInBox);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(User::canReach(form.Inner));
+}
+
+TEST_F(ToolkitTest, CheckBoxSetFromCodeRunsItsClickHandler) {
+    int clicks = 0;
+    form.Check.onClick = [&] { ++clicks; };
+    form.Check.setValue(1);
+    form.Check.setValue(1);
+    EXPECT_EQ(clicks, 1) << "only a different value is a click";
+    ASSERT_TRUE(User::click(form.Check));
+    EXPECT_EQ(form.Check.value(), 0);
+    form.Check.setValue(2);
+    ASSERT_TRUE(User::click(form.Check));
+    EXPECT_EQ(form.Check.value(), 0) << "a click on the grayed state unchecks";
+    EXPECT_EQ(clicks, 4);
+}
+
+TEST_F(ToolkitTest, ChoosingAnOptionClearsOnlyTheOthersOfItsContainer) {
+    int clicks = 0;
+    form.OptionB.onClick = [&] { ++clicks; };
+    ASSERT_TRUE(User::click(form.OptionB));
+    EXPECT_FALSE(form.OptionA.value());
+    EXPECT_TRUE(form.OptionB.value());
+    EXPECT_TRUE(form.OptionC.value());
+    form.OptionA.setValue(true);
+    EXPECT_FALSE(form.OptionB.value());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ToolkitTest, DropDownListStartsWithNoSelectionAndOnlyTakesItsItems) {
+    int clicks = 0;
+    form.Combo.onClick = [&] { ++clicks; };
+    EXPECT_EQ(form.Combo.listIndex(), -1);
+    EXPECT_EQ(form.Combo.text(), "");
+    EXPECT_FALSE(User::choose(form.Combo, "丙"));
+    ASSERT_TRUE(User::choose(form.Combo, "乙"));
+    EXPECT_EQ(form.Combo.text(), "乙");
+    ASSERT_TRUE(User::choose(form.Combo, "乙"));
+    EXPECT_EQ(clicks, 2) << "picking the same item again is a click too";
+    form.Combo.setListIndex(-1);
+    EXPECT_EQ(form.Combo.text(), "");
+}
+
+TEST_F(ToolkitTest, TextChangeHandlerRunsOnEveryChangeByTypingOrCode) {
+    std::vector<std::string> seen;
+    form.Text.onChange = [&] { seen.push_back(form.Text.text()); };
+    ASSERT_TRUE(User::type(form.Text, "a"));
+    ASSERT_TRUE(User::type(form.Text, "b"));
+    form.Text.setText("ab");
+    form.Text.setText("");
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "ab", ""}));
+}
+
+TEST_F(ToolkitTest, PasswordBoxEchoesStarsAndKeepsAtMostItsLengthInCharacters) {
+    ASSERT_TRUE(User::type(form.Secret, "密码ab"));
+    ASSERT_TRUE(User::type(form.Secret, "c"));
+    EXPECT_EQ(form.Secret.text(), "密码ab");
+    EXPECT_EQ(form.Secret.shownText(), "****");
+}
+
+TEST_F(ToolkitTest, TimerTicksEveryIntervalUntilSetToZero) {
+    int ticks = 0;
+    form.Timer.onTick = [&] { ++ticks; };
+    form.Timer.setInterval(1000);
+    p.time.advance(3500);
+    EXPECT_EQ(ticks, 3);
+    form.Timer.setInterval(0);
+    p.time.advance(5000);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(ToolkitTest, TicksArriveWhileABoxIsOpenAlsoForTheWaitingHandler) {
+    int ticks = 0;
+    int depth = 0;
+    int deepest = 0;
+    form.Timer.onTick = [&] {
+        ++ticks;
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (ticks == 1) {
+            p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(2500); }});
+            p.program.messageBox("in a box", tk::Buttons::Ok, "");
+        }
+        --depth;
+    };
+    form.Timer.setInterval(1000);
+    p.time.advance(1000);
+    EXPECT_EQ(ticks, 3) << "two ticks came while the first tick's box was open";
+    EXPECT_EQ(deepest, 2);
+    EXPECT_EQ(p.time.now(), 3500);
+}
+
+TEST_F(ToolkitTest, EndingStopsTimersClosesWindowsAndSilencesEverything) {
+    int handlers = 0;
+    form.Timer.onTick = [&] { ++handlers; };
+    form.Inner.onClick = [&] { ++handlers; };
+    form.Timer.setInterval(1000);
+    p.program.end();
+    p.program.end();
+    EXPECT_EQ(p.lifetime.ends, 1);
+    EXPECT_FALSE(form.visible());
+    EXPECT_EQ(form.Timer.interval(), 0);
+    p.time.advance(5000);
+    form.Inner.click();
+    form.Timer.setInterval(1000);
+    EXPECT_EQ(form.Timer.interval(), 0);
+    EXPECT_EQ(p.program.messageBox("late", tk::Buttons::Ok, ""), tk::Answer::Cancel);
+    EXPECT_EQ(p.program.inputBox("late", "", "x"), "");
+    EXPECT_TRUE(p.boxes.shown().empty());
+    EXPECT_EQ(handlers, 0);
+    form.show();
+    EXPECT_FALSE(form.visible());
+}
+
+TEST_F(ToolkitTest, FirstShowRunsTheLoadHandlerOnceBeforeTheWindowIsShown) {
+    TestForm other(p.program);
+    int loads = 0;
+    other.onLoad = [&] {
+        ++loads;
+        EXPECT_FALSE(other.visible());
+    };
+    other.show();
+    other.hide();
+    other.show();
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(other.visible());
+}
+
+TEST_F(ToolkitTest, EnterPressesTheDefaultButtonOnlyWhenItCanBePressed) {
+    int clicks = 0;
+    form.Inner.onClick = [&] { ++clicks; };
+    form.setDefaultButton(form.Inner);
+    ASSERT_TRUE(User::pressEnter(form));
+    form.Inner.setEnabled(false);
+    EXPECT_FALSE(User::pressEnter(form));
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
