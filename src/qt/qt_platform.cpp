@@ -82,7 +82,7 @@ void QtTimers::fire(tk::Timer& timer) {
     Entry& entry = entries_.at(&timer);
     const int interval = timer.interval();
     if (interval == 0) return;
-    if (interval % 1000 != 0) {
+    if (!aligned_ || interval % 1000 != 0) {
         entry.qtimer->start(interval);
     } else {
         const qint64 now = wallClockMs();

@@ -46,6 +46,8 @@ public:
 
     void arm(tk::Timer& timer) override;
     void disarm(tk::Timer& timer) override;
+    // Plain timers, every tick one interval after the last: the baseline of the benchmarks.
+    void setAlignedToSecond(bool aligned) { aligned_ = aligned; }
 
 private:
     struct Entry {
@@ -54,6 +56,7 @@ private:
     };
     void fire(tk::Timer& timer);
     std::map<tk::Timer*, Entry> entries_;
+    bool aligned_ = true;
 };
 
 class QtLifetime : public tk::Lifetime {

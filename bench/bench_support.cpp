@@ -1,0 +1,65 @@
+#include "bench_support.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <algorithm>
+#include <cmath>
+#include <sys/resource.h>
+
+LiveApp::LiveApp() {
+    platform.dialogs.setShownHook([this](QDialog& box) {
+        if (onBoxShown) {
+            auto* message = qobject_cast<QMessageBox*>(&box);
+            onBoxShown(message != nullptr ? message->text().toStdString() : std::string());
+        }
+        qtview::QtDialogs::pressOk(box);
+    });
+    app.mainForm.show();
+}
+
+void LiveApp::startTask(int slot, const std::string& due) {
+    MainForm& f = app.mainForm;
+    tk::CommandButton* buttons[] = {&f.Command1, &f.Command2, &f.Command3, &f.Command4};
+    buttons[slot - 1]->click();
+    f.Text3.setText("基准");
+    f.Combo1.setListIndex(std::stoi(due.substr(0, 2)));
+    f.Combo2.setListIndex(std::stoi(due.substr(3, 2)));
+    f.Combo3.setListIndex(std::stoi(due.substr(6, 2)));
+    f.Command5.click();
+}
+
+void LiveApp::run(int ms, const std::function<bool()>& done) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer poll;
+    if (done) {
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (done()) loop.quit();
+        });
+        poll.start(10);
+    }
+    loop.exec();
+}
+
+Figures figuresOf(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    auto at = [&](double q) {
+        const auto i = static_cast<std::size_t>(std::ceil(q * static_cast<double>(samples.size())));
+        return samples[std::min(samples.size() - 1, i == 0 ? 0 : i - 1)];
+    };
+    return {at(0.5), at(0.95), samples.back()};
+}
+
+double cpuMilliseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+void drawOffscreenUnlessChosen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}

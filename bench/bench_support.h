@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "qt/form_view.h"
+#include "qt/qt_platform.h"
+#include "shell/app.h"
+#include "toolkit/program.h"
+
+// The real program offscreen, its main window shown, every box answered with
+// 确定 as soon as it is on screen.
+struct LiveApp {
+    LiveApp();
+    // Starts a task in `slot` due at the clock time `due` ("HH:MM:SS").
+    void startTask(int slot, const std::string& due);
+    // Runs the event loop for `ms`, or until `done` holds.
+    static void run(int ms, const std::function<bool()>& done = {});
+
+    qtview::QtPlatform platform;
+    tk::Program program{platform.platform()};
+    App app{program};
+    qtview::FormView view{app.mainForm};
+    std::function<void(const std::string& text)> onBoxShown;
+};
+
+struct Figures {
+    double median;
+    double p95;
+    double max;
+};
+Figures figuresOf(std::vector<double> samples);
+
+// CPU time this process has used so far, user and system, in milliseconds.
+double cpuMilliseconds();
+
+// Draws offscreen unless a platform was chosen; call before the QApplication is made.
+void drawOffscreenUnlessChosen();

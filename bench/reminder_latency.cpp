@@ -1,0 +1,58 @@
+// How late a reminder box comes after the start of its due second: with the
+// program's timers, which tick just after each turn of the second, and with
+// plain 1000 ms timers started at a random moment, in the same run.
+#include <QTime>
+#include <cstdio>
+#include <random>
+
+#include "bench_support.h"
+
+namespace {
+
+int msOfDay() { return QTime::currentTime().msecsSinceStartOfDay(); }
+
+// Starts a task due one to two seconds ahead, after a random pause, and
+// returns how many ms after the start of the due second its box came.
+double oneSample(LiveApp& live, std::mt19937& rng) {
+    LiveApp::run(std::uniform_int_distribution<int>(0, 999)(rng));
+    const int dueSecond = (msOfDay() / 1000 + 2) % 86400;
+    double latency = -1;
+    live.onBoxShown = [&](const std::string& text) {
+        if (text != "任务1提醒") return;
+        latency = (msOfDay() - dueSecond * 1000 + 86'400'000) % 86'400'000;
+    };
+    live.startTask(1, tk::clockTextAt(dueSecond));
+    LiveApp::run(6000, [&] { return latency >= 0; });
+    return latency;
+}
+
+std::vector<double> measure(bool aligned, int count) {
+    LiveApp live;
+    live.platform.timers.setAlignedToSecond(aligned);
+    std::mt19937 rng(aligned ? 1 : 2);
+    std::vector<double> samples;
+    for (int i = 0; i < count; ++i) samples.push_back(oneSample(live, rng));
+    return samples;
+}
+
+void print(const char* name, const Figures& f) {
+    std::printf("%-28s median %7.1f ms   p95 %7.1f ms   max %7.1f ms\n", name, f.median, f.p95,
+                f.max);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    drawOffscreenUnlessChosen();
+    QApplication application(argc, argv);
+    qtview::prepareApplication();
+    const int count = argc > 1 ? std::atoi(argv[1]) : 20;
+    std::printf("reminder latency after the start of the due second, %d samples each\n", count);
+    const Figures precise = figuresOf(measure(true, count));
+    print("timers aimed at the second", precise);
+    const Figures plain = figuresOf(measure(false, count));
+    print("plain 1000 ms timers", plain);
+    std::printf("ratio plain/aimed: median %.0fx, max %.0fx\n", plain.median / precise.median,
+                plain.max / precise.max);
+    return 0;
+}
