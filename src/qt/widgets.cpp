@@ -1,5 +1,6 @@
 #include "qt/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -111,6 +112,15 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
         edit->setReadOnly(box.locked());
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // The log blinks three times a second: its colours must not repaint
+        // the scroll bars, so they keep a palette of their own.
+        for (QScrollBar* bar : {edit->verticalScrollBar(), edit->horizontalScrollBar()}) {
+            for (QWidget* part : {static_cast<QWidget*>(bar), bar->parentWidget()}) {
+                QPalette fixed = QApplication::palette(part);
+                fixed.setResolveMask(~QPalette::ResolveMask{});
+                part->setPalette(fixed);
+            }
+        }
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&box, edit] {
             box.setText(edit->toPlainText().replace("\n", "\r\n").toStdString());
         });
@@ -194,8 +204,16 @@ void pushColours(const tk::Control& control, QWidget& widget) {
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     }
+    // The log changes colour three times a second while it blinks: only its
+    // text area needs repainting then, not its frame and scroll bars (whose
+    // palettes are their own), so the whole-widget update is held back.
+    const bool textAreaOnly = qobject_cast<QPlainTextEdit*>(&widget) != nullptr;
+    if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, true);
     widget.setPalette(palette);
-    widget.setAutoFillBackground(control.kind() != tk::Kind::CommandButton);
+    if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, false);
+    // Buttons draw their own face, and a box's viewport fills itself.
+    widget.setAutoFillBackground(control.kind() != tk::Kind::CommandButton &&
+                                 control.kind() != tk::Kind::TextBox);
 }
 
 Qt::Alignment toQt(tk::Align align) {
