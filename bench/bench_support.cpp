@@ -2,9 +2,9 @@
 
 #include <QDialog>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <ctime>

@@ -9,7 +9,9 @@
 
 namespace {
 
-double percentOfOneCore(double cpuMs, int wallMs) { return 100.0 * cpuMs / wallMs; }
+double percentOfOneCore(double cpuMs, int wallMs) {
+    return 100.0 * cpuMs / wallMs;
+}
 
 // Four tasks running, the title clock on, the log on black; then `blink`
 // started and `ms` of waiting measured.
@@ -27,7 +29,9 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink) {
     return percentOfOneCore(cpuMilliseconds() - before, ms);
 }
 
-void blinkThroughThePalette(LiveApp& live) { live.app.mainForm.Timer6.setInterval(330); }
+void blinkThroughThePalette(LiveApp& live) {
+    live.app.mainForm.Timer6.setInterval(330);
+}
 
 // The same blinking done by giving the log a new style sheet at every tick.
 void blinkThroughStyleSheets(LiveApp& live) {

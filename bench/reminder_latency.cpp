@@ -9,7 +9,9 @@
 
 namespace {
 
-int msOfDay() { return QTime::currentTime().msecsSinceStartOfDay(); }
+int msOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
 
 // Starts a task due one to two seconds ahead, after a random pause, and
 // returns how many ms after the start of the due second its box came.

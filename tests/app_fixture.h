@@ -59,8 +59,8 @@ protected:
         const std::string& sep = ActivityLog::logSeparator;
         if (log.rfind(sep, 0) != 0) return {};
         const std::size_t next = log.find(sep, sep.size());
-        return log.substr(sep.size(), next == std::string::npos ? std::string::npos
-                                                                : next - sep.size());
+        return log.substr(sep.size(),
+                          next == std::string::npos ? std::string::npos : next - sep.size());
     }
 
     std::string clock() { return p.program.clockText(); }

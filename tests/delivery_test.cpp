@@ -89,7 +89,8 @@ TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
 
 TEST_F(DeliveryTest, DueTimeAtFiftyNineHasAOneSecondWindow) {
     startTask(3, "14:05:59");
-    p.time.suspend(59000);  // busy from 14:05:00.5 to 14:05:59.5: the only tick in the window is lost
+    p.time.suspend(
+        59000);  // busy from 14:05:00.5 to 14:05:59.5: the only tick in the window is lost
     p.time.advance(3000);
     EXPECT_EQ(reminderBoxes(3), 0);
     EXPECT_EQ(f.Command3.caption(), "任务3(进行)");

@@ -125,10 +125,9 @@ TEST_F(MainWindowTest, AtFirstShowOnlyTitleSlotButtonsAndWorkingAreaAreOnScreen)
     for (const auto& control : f.controls()) {
         if (User::canReach(*control)) reachable.insert(control->name());
     }
-    const std::set<std::string> expected{"Label1",   "Frame1",   "Command1",  "Command2",
-                                         "Command3", "Command4", "Frame3",    "Label16",
-                                         "Command9", "Command10", "Command11", "Command12",
-                                         "Text1"};
+    const std::set<std::string> expected{
+        "Label1",  "Frame1",   "Command1",  "Command2",  "Command3",  "Command4", "Frame3",
+        "Label16", "Command9", "Command10", "Command11", "Command12", "Text1"};
     EXPECT_EQ(reachable, expected);
 }
 
@@ -137,7 +136,8 @@ TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
     EXPECT_EQ(f.Label1.alignment(), tk::Align::Center);
     EXPECT_EQ(f.Label15.foreColor(), 0x0000FFu);
     EXPECT_EQ(f.Label15.font(), (tk::Font{"楷体_GB2312", 14.25, true}));
-    for (tk::Frame* frame : {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame6, &f.Frame7}) {
+    for (tk::Frame* frame :
+         {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame6, &f.Frame7}) {
         EXPECT_EQ(frame->foreColor(), 0xFF0000u) << frame->name();
     }
     EXPECT_EQ(f.Frame2.backColor(), 0xC0C0C0u);
@@ -170,7 +170,8 @@ TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
             EXPECT_EQ(static_cast<tk::ComboBox&>(*control).listIndex(), -1) << control->name();
         }
     }
-    for (tk::TextBox* box : {&f.Text4, &f.Text5, &f.Text6, &f.Text7, &f.Text8, &f.Text9, &f.Text10}) {
+    for (tk::TextBox* box :
+         {&f.Text4, &f.Text5, &f.Text6, &f.Text7, &f.Text8, &f.Text9, &f.Text10}) {
         EXPECT_TRUE(box->password()) << box->name();
         EXPECT_EQ(box->maxLength(), 16) << box->name();
     }

@@ -1,5 +1,6 @@
 // The real windows, offscreen: widgets mirror the model, real user actions
 // reach it, real timers and the real clock deliver a reminder.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <QRawFont>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -29,7 +29,9 @@ namespace {
 
 class QtTest : public ::testing::Test {
 protected:
-    QtTest() { platform.dialogs.setShownHook([this](QDialog& box) { answer(box); }); }
+    QtTest() {
+        platform.dialogs.setShownHook([this](QDialog& box) { answer(box); });
+    }
 
     void answer(QDialog& box) {
         shownTexts.push_back(box.findChild<QLabel*>("qt_msgbox_label") != nullptr
@@ -188,8 +190,10 @@ TEST(DisplayCheck, SaysClearlyWhenThereIsNoScreen) {
     EXPECT_NE(why.find(":4711"), std::string::npos);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     EXPECT_TRUE(qtview::displayAvailable(why));
-    if (saved.empty()) unsetenv("QT_QPA_PLATFORM");
-    else setenv("QT_QPA_PLATFORM", saved.c_str(), 1);
+    if (saved.empty())
+        unsetenv("QT_QPA_PLATFORM");
+    else
+        setenv("QT_QPA_PLATFORM", saved.c_str(), 1);
 }
 
 }  // namespace

@@ -35,8 +35,9 @@ public:
 
     std::string history() const { return history_.str(); }
     int reminders() const {
-        return static_cast<int>(std::count_if(p_.boxes.shown().begin(), p_.boxes.shown().end(),
-                                              [](const auto& box) { return box.text.ends_with("提醒"); }));
+        return static_cast<int>(
+            std::count_if(p_.boxes.shown().begin(), p_.boxes.shown().end(),
+                          [](const auto& box) { return box.text.ends_with("提醒"); }));
     }
 
 private:
@@ -145,7 +146,8 @@ private:
             return "not exactly one of 开始任务 and 继续任务";
         }
         const std::string& log = f_.Text1.text();
-        if (log.size() < log_.size() || log.compare(log.size() - log_.size(), log_.size(), log_) != 0) {
+        if (log.size() < log_.size() ||
+            log.compare(log.size() - log_.size(), log_.size(), log_) != 0) {
             return "the log lost or changed older text";
         }
         const std::string added = log.substr(0, log.size() - log_.size());
@@ -161,7 +163,8 @@ private:
                 return "slot " + name + "'s caption disagrees with its timer";
             }
             int& open = outstanding_[static_cast<std::size_t>(n - 1)];
-            for (std::size_t at = 0; (at = added.find("->任务" + name + "开始", at)) != std::string::npos; ++at) {
+            for (std::size_t at = 0;
+                 (at = added.find("->任务" + name + "开始", at)) != std::string::npos; ++at) {
                 ++open;
             }
             for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {

@@ -50,8 +50,8 @@ TEST_F(SlotSelectionTest, RunningSlotIsShownReadOnlyWithContinueInPlaceOfStart) 
     EXPECT_EQ(f.Text2.text(), "周会");
     EXPECT_EQ(f.Text3.text(), "带电脑");
     for (tk::Control* c : std::initializer_list<tk::Control*>{
-             &f.Text2, &f.Text3, &f.Option1, &f.Option2, &f.Combo1, &f.Combo2, &f.Combo3,
-             &f.Combo4, &f.Combo5, &f.Combo6, &f.Command5}) {
+             &f.Text2, &f.Text3, &f.Option1, &f.Option2, &f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4,
+             &f.Combo5, &f.Combo6, &f.Command5}) {
         EXPECT_FALSE(User::canReach(*c)) << c->name();
     }
     EXPECT_EQ(f.Combo1.text(), "11") << "the lists are not set from the slot";

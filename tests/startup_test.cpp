@@ -6,7 +6,8 @@ using StartupTest = AppTest;
 
 TEST_F(StartupTest, QuestionComesBeforeTheSplashIsShown) {
     bool splashShownDuringQuestion = true;
-    p.boxes.reply({tk::Answer::Ok, {}, [&] { splashShownDuringQuestion = app.splashForm.visible(); }});
+    p.boxes.reply(
+        {tk::Answer::Ok, {}, [&] { splashShownDuringQuestion = app.splashForm.visible(); }});
     app.start();
     ASSERT_EQ(p.boxes.shown().size(), 1u);
     EXPECT_EQ(p.boxes.last().text, "你今天是否要定计划？");

@@ -42,7 +42,8 @@ protected:
         QWidget::moveEvent(event);
         if (pushing) return;
         const QPoint at = pos();
-        if (at.x() == twipsToPixels(form_.left(), dpi) && at.y() == twipsToPixels(form_.top(), dpi)) {
+        if (at.x() == twipsToPixels(form_.left(), dpi) &&
+            at.y() == twipsToPixels(form_.top(), dpi)) {
             return;
         }
         form_.placedAt(pixelsToTwips(at.x(), dpi), pixelsToTwips(at.y(), dpi));
@@ -60,9 +61,13 @@ FormView::FormView(tk::Form& form) : form_(form) {
     form_.setObserver(this);
 }
 
-FormView::~FormView() { form_.setObserver(nullptr); }
+FormView::~FormView() {
+    form_.setObserver(nullptr);
+}
 
-QWidget& FormView::window() { return *window_; }
+QWidget& FormView::window() {
+    return *window_;
+}
 
 QWidget* FormView::widget(const tk::Control& control) const {
     const auto found = widgets_.find(&control);
@@ -92,7 +97,8 @@ void FormView::build() {
 
     // Controls come parents first, so every parent widget exists already.
     for (const auto& control : form_.controls()) {
-        QWidget* parent = control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
+        QWidget* parent =
+            control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
         QWidget* w = createWidget(*control, parent);
         widgets_[control.get()] = w;
         if (control->kind() == tk::Kind::TextBox || control->kind() == tk::Kind::ComboBox) {
@@ -109,7 +115,8 @@ void FormView::build() {
 void FormView::pushWindowGeometry() {
     window_->pushing = true;
     window_->setFixedSize(twipsToPixels(form_.width(), dpi_), twipsToPixels(form_.height(), dpi_));
-    if (form_.placed()) window_->move(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
+    if (form_.placed())
+        window_->move(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
     window_->pushing = false;
 }
 

@@ -1,11 +1,11 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
-#include <QDateTime>
 #include <QTime>
 
 #include "qt/palette.h"
@@ -14,12 +14,20 @@
 namespace qtview {
 
 namespace {
-QString qs(const std::string& text) { return QString::fromStdString(text).replace("\r\n", "\n"); }
-int msecsOfDay() { return QTime::currentTime().msecsSinceStartOfDay(); }
-qint64 wallClockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
+int msecsOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
+qint64 wallClockMs() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 }  // namespace
 
-double QtClock::secondsSinceMidnight() { return msecsOfDay() / 1000.0; }
+double QtClock::secondsSinceMidnight() {
+    return msecsOfDay() / 1000.0;
+}
 
 int QtDialogs::run(QDialog& box) {
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -98,7 +106,9 @@ void QtTimers::fire(tk::Timer& timer) {
     timer.tick();
 }
 
-void QtLifetime::endProcess() { QCoreApplication::exit(0); }
+void QtLifetime::endProcess() {
+    QCoreApplication::exit(0);
+}
 
 void prepareApplication() {
     QApplication::setStyle(QStyleFactory::create("Fusion"));

@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -23,13 +23,17 @@ namespace qtview {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void pushOne(tk::Control& control, QWidget& widget, tk::Property property, double dpi);
 
 // Line breaks are kept as carriage return + line feed in the model and shown
 // as plain line breaks.
-QString shownLines(const std::string& text) { return qs(text).replace("\r\n", "\n"); }
+QString shownLines(const std::string& text) {
+    return qs(text).replace("\r\n", "\n");
+}
 
 // A frame drawn as the interface was designed: an etched rectangle whose top
 // line runs through the middle of the caption, the caption in the frame's
@@ -155,7 +159,8 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
         case tk::Kind::CommandButton: {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, button, [&control] { control.click(); });
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [&control] { control.click(); });
             return button;
         }
         case tk::Kind::CheckBox: {
@@ -197,7 +202,8 @@ void pushColours(const tk::Control& control, QWidget& widget) {
         palette.setColor(role, back);
     }
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             palette.setColor(group, role, fore);
         }
     }
@@ -291,8 +297,8 @@ QWidget* createWidget(tk::Control& control, QWidget* parent) {
 void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
     const QSignalBlocker blocker(&widget);
     pushOne(control, widget, property, dpi);
-    if (auto* label = qobject_cast<QLabel*>(&widget); label != nullptr &&
-        control.kind() == tk::Kind::Label &&
+    if (auto* label = qobject_cast<QLabel*>(&widget);
+        label != nullptr && control.kind() == tk::Kind::Label &&
         (property == tk::Property::Caption || property == tk::Property::Geometry ||
          property == tk::Property::Font)) {
         fitLabelText(control, *label);
@@ -350,7 +356,8 @@ void pushOne(tk::Control& control, QWidget& widget, tk::Property property, doubl
 }  // namespace
 
 void pushAll(tk::Control& control, QWidget& widget, double dpi) {
-    if (auto* label = qobject_cast<QLabel*>(&widget)) label->setAlignment(toQt(control.alignment()));
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setAlignment(toQt(control.alignment()));
     for (tk::Property property :
          {tk::Property::Font, tk::Property::Caption, tk::Property::Geometry,
           tk::Property::BackColor, tk::Property::Value, tk::Property::MousePointer,
@@ -358,7 +365,8 @@ void pushAll(tk::Control& control, QWidget& widget, double dpi) {
         pushProperty(control, widget, property, dpi);
     }
     if (control.kind() == tk::Kind::TextBox) pushProperty(control, widget, tk::Property::Text, dpi);
-    if (control.kind() == tk::Kind::ComboBox) pushProperty(control, widget, tk::Property::Items, dpi);
+    if (control.kind() == tk::Kind::ComboBox)
+        pushProperty(control, widget, tk::Property::Items, dpi);
 }
 
 }  // namespace qtview

@@ -15,9 +15,15 @@ constexpr tk::Color kBlue = 0xFF0000;
 constexpr tk::Color kRed = 0x0000FF;
 constexpr tk::Color kLogOrange = 0x80C0FF;
 
-inline tk::Font kai(double points, bool bold = false) { return {"楷体_GB2312", points, bold}; }
-inline tk::Font song(double points, bool bold = false) { return {"宋体", points, bold}; }
-inline tk::Font lishu(double points) { return {"隶书", points, false}; }
+inline tk::Font kai(double points, bool bold = false) {
+    return {"楷体_GB2312", points, bold};
+}
+inline tk::Font song(double points, bool bold = false) {
+    return {"宋体", points, bold};
+}
+inline tk::Font lishu(double points) {
+    return {"隶书", points, false};
+}
 
 // "00", "01", ... up to count - 1: the items of the time lists.
 std::vector<std::string> twoDigitItems(int count);

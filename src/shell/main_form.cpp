@@ -21,4 +21,6 @@ MainForm::MainForm(tk::Program& program)
     setDefaultButton(Command5);
 }
 
-std::string MainForm::initialLog() { return "\r\n" + std::string(22, ' ') + "钟约系统\r\n"; }
+std::string MainForm::initialLog() {
+    return "\r\n" + std::string(22, ' ') + "钟约系统\r\n";
+}

@@ -12,6 +12,8 @@ constexpr int kTaskPanel = 2160;
 constexpr int kPasswordPanel = 1300;
 
 void growSlotArea(MainForm& f, int twips);
-inline void shrinkSlotArea(MainForm& f, int twips) { growSlotArea(f, -twips); }
+inline void shrinkSlotArea(MainForm& f, int twips) {
+    growSlotArea(f, -twips);
+}
 
 }  // namespace panel_layout

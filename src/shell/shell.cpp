@@ -16,7 +16,9 @@ Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display)
     f.Timer6.onTick = [this] { Timer6_Timer(); };
 }
 
-void Shell::Form_Load() { tasks_.setScheduleMode(1); }
+void Shell::Form_Load() {
+    tasks_.setScheduleMode(1);
+}
 
 void Shell::Form_Unload() {
     tk::Program& program = f.program();

@@ -4,7 +4,10 @@
 
 SplashForm::SplashForm(tk::Program& program)
     : tk::Form(program, "frmSplash",
-               {.width = 7110, .height = 3870, .back = look::kBlack, .icon = "icon",
+               {.width = 7110,
+                .height = 3870,
+                .back = look::kBlack,
+                .icon = "icon",
                 .inTaskBar = false}) {}
 
 Splash::Splash(SplashForm& form, std::function<void()> showMainWindow)

@@ -10,8 +10,8 @@ void Tasks::Command6_Click() {
         return;
     }
     if (isRunning(k) &&
-        f.program().messageBox("任务正在进行，你确定要取消吗？", tk::Buttons::OkCancel, "真的吗？") !=
-            tk::Answer::Ok) {
+        f.program().messageBox("任务正在进行，你确定要取消吗？", tk::Buttons::OkCancel,
+                               "真的吗？") != tk::Answer::Ok) {
         return;
     }
     cancel(k);
@@ -83,4 +83,6 @@ void Tasks::hideCancelPanel() {
     panel_layout::shrinkSlotArea(f, panel_layout::kPasswordPanel);
 }
 
-void Tasks::Command18_Click() { closePanel(); }
+void Tasks::Command18_Click() {
+    closePanel();
+}

@@ -12,7 +12,9 @@ int field(const std::string& clockText, std::size_t position) {
     return std::stoi(clockText.substr(position, 2));
 }
 
-DueTime fromSeconds(int seconds) { return {tk::clockTextAt(seconds), seconds}; }
+DueTime fromSeconds(int seconds) {
+    return {tk::clockTextAt(seconds), seconds};
+}
 
 }  // namespace
 

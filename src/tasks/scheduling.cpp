@@ -18,9 +18,9 @@ void Tasks::Command5_Click() {
     const due_time::DueTime due = dueTimeFromEntries();
 
     tk::Program& program = f.program();
-    program.messageBox("任务" + std::to_string(n) + "将在以下时间进行提醒：" +
-                           ActivityLog::newLine + due.text,
-                       tk::Buttons::Ok, "任务ＯＫ");
+    program.messageBox(
+        "任务" + std::to_string(n) + "将在以下时间进行提醒：" + ActivityLog::newLine + due.text,
+        tk::Buttons::Ok, "任务ＯＫ");
     const std::string title = f.Text2.text();
     const std::string content = f.Text3.text();
     f.Command5.setVisible(false);

@@ -8,10 +8,10 @@
 struct TaskSlot {
     std::string title;
     std::string content;
-    std::string remindTime;  // "HH:MM:SS"
-    int remindSeconds = 0;   // the same time of day, 0..86399
-    std::string password;    // empty: the slot is not protected
-    bool delivering = false; // its reminder box is open: its ticks must not deliver again
+    std::string remindTime;   // "HH:MM:SS"
+    int remindSeconds = 0;    // the same time of day, 0..86399
+    std::string password;     // empty: the slot is not protected
+    bool delivering = false;  // its reminder box is open: its ticks must not deliver again
 };
 
 // The texts that differ from slot to slot.

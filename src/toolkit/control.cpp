@@ -34,9 +34,13 @@ Control::Control(Form& form, Frame* parent, std::string name, Kind kind, const D
       autoSize_(d.autoSize),
       tabIndex_(d.tabIndex) {}
 
-void Control::changed(Property property) { form_.notify(*this, property); }
+void Control::changed(Property property) {
+    form_.notify(*this, property);
+}
 
-bool Control::running() const { return !form_.program().ended(); }
+bool Control::running() const {
+    return !form_.program().ended();
+}
 
 void Control::fire(const std::function<void()>& handler) {
     if (handler && running()) handler();
@@ -104,9 +108,13 @@ bool Control::enabledInForm() const {
     return true;
 }
 
-void Control::click() { fire(onClick); }
+void Control::click() {
+    fire(onClick);
+}
 
-void Control::mouseMove() { fire(onMouseMove); }
+void Control::mouseMove() {
+    fire(onMouseMove);
+}
 
 void CheckBox::setValue(int value) {
     if (value == value_) return;

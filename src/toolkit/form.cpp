@@ -14,7 +14,9 @@ Form::Form(Program& program, std::string name, FormDesign design)
     program_.adopt(*this);
 }
 
-Form::~Form() { program_.release(*this); }
+Form::~Form() {
+    program_.release(*this);
+}
 
 void Form::changed(Property property) {
     if (observer_ != nullptr) observer_->formChanged(property);

@@ -41,8 +41,12 @@ void Program::end() {
     platform_.lifetime.endProcess();
 }
 
-void Program::adopt(Form& form) { forms_.push_back(&form); }
+void Program::adopt(Form& form) {
+    forms_.push_back(&form);
+}
 
-void Program::release(Form& form) { std::erase(forms_, &form); }
+void Program::release(Form& form) {
+    std::erase(forms_, &form);
+}
 
 }  // namespace tk

@@ -3,7 +3,9 @@
 namespace tk {
 
 namespace {
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 }  // namespace
 
 std::size_t characterCount(const std::string& utf8) {

@@ -11,8 +11,12 @@ namespace tk {
 using Color = std::uint32_t;
 
 constexpr Color kSystemColorFlag = 0x80000000u;
-constexpr Color systemColor(int index) { return kSystemColorFlag | static_cast<Color>(index); }
-constexpr bool isSystemColor(Color c) { return (c & kSystemColorFlag) != 0; }
+constexpr Color systemColor(int index) {
+    return kSystemColorFlag | static_cast<Color>(index);
+}
+constexpr bool isSystemColor(Color c) {
+    return (c & kSystemColorFlag) != 0;
+}
 constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }

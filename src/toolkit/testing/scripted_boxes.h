@@ -23,9 +23,15 @@ struct Reply {
     std::function<void()> whileOpen;  // runs while the box is open (time passing, ...)
 };
 
-inline Reply ok() { return {}; }
-inline Reply cancel() { return {Answer::Cancel, {}, {}}; }
-inline Reply typed(std::string text) { return {Answer::Ok, std::move(text), {}}; }
+inline Reply ok() {
+    return {};
+}
+inline Reply cancel() {
+    return {Answer::Cancel, {}, {}};
+}
+inline Reply typed(std::string text) {
+    return {Answer::Ok, std::move(text), {}};
+}
 
 // Answers boxes from a script and records every box shown. Without a scripted
 // reply a box is answered by the fallback, which presses OK unless replaced.

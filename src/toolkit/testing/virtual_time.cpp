@@ -8,13 +8,17 @@ namespace {
 constexpr std::int64_t kMsPerDay = 86'400'000;
 }
 
-double VirtualTime::secondsSinceMidnight() { return static_cast<double>(now_ % kMsPerDay) / 1000.0; }
+double VirtualTime::secondsSinceMidnight() {
+    return static_cast<double>(now_ % kMsPerDay) / 1000.0;
+}
 
 void VirtualTime::arm(Timer& timer) {
     entries_[&timer] = Entry{now_ + timer.interval(), nextOrder_++};
 }
 
-void VirtualTime::disarm(Timer& timer) { entries_.erase(&timer); }
+void VirtualTime::disarm(Timer& timer) {
+    entries_.erase(&timer);
+}
 
 void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
     const std::int64_t day = now_ / kMsPerDay;
@@ -22,7 +26,9 @@ void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
     advance(target >= now_ ? target - now_ : target + kMsPerDay - now_);
 }
 
-void VirtualTime::advanceToNextSecond(int ms) { advance(1000 - now_ % 1000 + ms); }
+void VirtualTime::advanceToNextSecond(int ms) {
+    advance(1000 - now_ % 1000 + ms);
+}
 
 void VirtualTime::suspend(std::int64_t ms) {
     now_ += ms;
