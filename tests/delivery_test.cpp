@@ -53,6 +53,11 @@ TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
     EXPECT_EQ(f.Text1.foreColor(), 0xFFFFFFu) << "the log blinks";
     p.time.advance(60 * 60 * 1000);
     EXPECT_EQ(reminderBoxes(1), 1);
+
+    ASSERT_TRUE(User::click(f.Text1));
+    EXPECT_EQ(f.Timer6.interval(), 0) << "a click on the log ends the blinking";
+    EXPECT_EQ(f.Text1.backColor(), 0x80C0FFu);
+    EXPECT_EQ(f.Text1.foreColor(), 0x80000012u) << "the default colours, the settings being off";
 }
 
 TEST_F(DeliveryTest, NoSlotDeliversTwiceWhileItsBoxStaysOpen) {

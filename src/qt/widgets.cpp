@@ -211,12 +211,19 @@ void pushColours(const tk::Control& control, QWidget& widget) {
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     }
     // The log changes colour three times a second while it blinks: only its
-    // text area needs repainting then, not its frame and scroll bars (whose
-    // palettes are their own), so the whole-widget update is held back.
+    // text area and its thin border need repainting then, not its scroll bars
+    // (whose palettes are their own), so the whole-widget update is held back.
     const bool textAreaOnly = qobject_cast<QPlainTextEdit*>(&widget) != nullptr;
     if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, true);
     widget.setPalette(palette);
-    if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (textAreaOnly) {
+        widget.setAttribute(Qt::WA_UpdatesDisabled, false);
+        QRegion border(widget.rect());
+        for (QWidget* part : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (part->isVisible()) border -= part->geometry();
+        }
+        widget.update(border);
+    }
     // Buttons draw their own face, and a box's viewport fills itself.
     widget.setAutoFillBackground(control.kind() != tk::Kind::CommandButton &&
                                  control.kind() != tk::Kind::TextBox);

@@ -19,7 +19,7 @@ public:
     SplashForm splashForm;
     MainForm mainForm;
     ActivityLog log{mainForm.Text1};
-    DisplaySettings display;
+    DisplaySettings display{mainForm};
     Tasks tasks{mainForm, log};
     Shell shell{mainForm, tasks, display};
     Hints hints{mainForm};
