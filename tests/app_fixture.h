@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "shell/app.h"
@@ -12,6 +13,14 @@ using tk::testing::cancel;
 using tk::testing::ok;
 using tk::testing::Reply;
 using tk::testing::User;
+
+// What a person types and picks for a task; the title is left as the slot's
+// default unless given.
+struct TaskEntry {
+    std::optional<std::string> title{};
+    std::string content = "开会";
+    bool duration = false;
+};
 
 // The whole program on the test doubles, past the start-up question and the
 // splash window, with the main window shown at the given time of day.
@@ -33,11 +42,13 @@ protected:
     }
 
     // Starts a task the way a person does, answering the confirmation with OK.
-    void startTask(int slot, const std::string& when, bool duration = false,
-                   const std::string& content = "开会") {
+    void startTask(int slot, const std::string& when, const TaskEntry& entry = {}) {
         ASSERT_TRUE(User::click(slotButton(slot)));
-        ASSERT_TRUE(User::type(f.Text3, content));
-        if (duration) {
+        if (entry.title) {
+            ASSERT_TRUE(User::retype(f.Text2, *entry.title));
+        }
+        ASSERT_TRUE(User::type(f.Text3, entry.content));
+        if (entry.duration) {
             ASSERT_TRUE(User::click(f.Option2));
             pick(f.Combo4, f.Combo5, f.Combo6, when);
         } else {

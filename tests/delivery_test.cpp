@@ -71,12 +71,7 @@ TEST_F(DeliveryTest, NoSlotDeliversTwiceWhileItsBoxStaysOpen) {
 
 TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
     startTask(1, "14:06:00");
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::retype(f.Text2, "第二"));
-    ASSERT_TRUE(User::type(f.Text3, "乙"));
-    pick(f.Combo1, f.Combo2, f.Combo3, "14:06:00");
-    p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    startTask(2, "14:06:00", {.title = "第二", .content = "乙"});
     // Slot 1's box stays open while slot 2's tick comes and shows its own box on top.
     p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(900); }});
     p.time.setTimeOfDay(14, 6, 2);
@@ -129,13 +124,7 @@ TEST_F(DeliveryTest, DeliveryDuringAnOpenPanelLeavesThePanelAsItWas) {
 }
 
 TEST_F(DeliveryTest, ReportOfAnUntitledTaskStillHasItsTitleLine) {
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::retype(f.Text2, ""));
-    ASSERT_TRUE(User::type(f.Text3, "内容"));
-    ASSERT_TRUE(User::click(f.Option2));
-    pick(f.Combo4, f.Combo5, f.Combo6, "00:00:30");
-    p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    startTask(2, "00:00:30", {.title = "", .content = "内容", .duration = true});
     p.time.advance(31000);
     EXPECT_EQ(topEntry(), report("14:05:30", "", "内容"));
 }

@@ -7,12 +7,7 @@ protected:
     InformationTest() { startAt(12, 0, 0, 500); }
 
     void startNamedTask(int slot, const std::string& when) {
-        ASSERT_TRUE(User::click(slotButton(slot)));
-        ASSERT_TRUE(User::retype(f.Text2, "周会"));
-        ASSERT_TRUE(User::type(f.Text3, "带电脑"));
-        pick(f.Combo1, f.Combo2, f.Combo3, when);
-        p.boxes.reply(ok());
-        ASSERT_TRUE(User::click(f.Command5));
+        startTask(slot, when, {.title = "周会", .content = "带电脑"});
     }
 
     std::string askAbout(int slot) {

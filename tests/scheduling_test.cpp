@@ -62,7 +62,7 @@ TEST_F(SchedulingTest, DurationsUnderThirtySecondsAreRefused) {
 }
 
 TEST_F(SchedulingTest, MinuteLongDurationPassesWhateverItsSeconds) {
-    startTask(2, "00:01:00", true);
+    startTask(2, "00:01:00", {.duration = true});
     EXPECT_EQ(app.tasks.slot(2).remindTime, "14:06:00");
 }
 
@@ -86,12 +86,7 @@ TEST_F(SchedulingTest, ConfirmationShowsTheDueTimeComputedBeforeTheBox) {
 
 TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
     app.tasks.setPassword(3, "pw");
-    ASSERT_TRUE(User::click(f.Command3));
-    ASSERT_TRUE(User::retype(f.Text2, ""));
-    ASSERT_TRUE(User::type(f.Text3, "交报告"));
-    pick(f.Combo1, f.Combo2, f.Combo3, "08:30:00");
-    p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    startTask(3, "08:30:00", {.title = "", .content = "交报告"});
 
     const TaskSlot& slot = app.tasks.slot(3);
     EXPECT_EQ(slot.title, "") << "an empty title is accepted";

@@ -39,12 +39,7 @@ TEST_F(SlotSelectionTest, WaitingSlotOpensAFreshEditorWhateverWasShownBefore) {
 }
 
 TEST_F(SlotSelectionTest, RunningSlotIsShownReadOnlyWithContinueInPlaceOfStart) {
-    ASSERT_TRUE(User::click(f.Command3));
-    ASSERT_TRUE(User::retype(f.Text2, "周会"));
-    ASSERT_TRUE(User::type(f.Text3, "带电脑"));
-    pick(f.Combo1, f.Combo2, f.Combo3, "11:00:00");
-    p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    startTask(3, "11:00:00", {.title = "周会", .content = "带电脑"});
 
     ASSERT_TRUE(User::click(f.Command3));
     EXPECT_EQ(f.Text2.text(), "周会");

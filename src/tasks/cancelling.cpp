@@ -60,27 +60,24 @@ void Tasks::Command16_Click() {
     }
     // Back to the task settings panel, which shows 继续任务 whatever the
     // slot's state; the working area stays disabled.
-    hideCancelPanel();
+    closeCancelPanel();
     f.Command5.setVisible(false);
     f.Command18.setVisible(true);
-    f.Command6.setEnabled(true);
-    f.Frame2.setEnabled(true);
-    f.Text7.setText("");
-    f.setDefaultButton(f.Command5);
 }
 
+// Unlike a refusal, 取消 makes the working area usable again.
 void Tasks::Command17_Click() {
-    hideCancelPanel();
-    f.Command6.setEnabled(true);
-    f.Frame2.setEnabled(true);
+    closeCancelPanel();
     f.Frame3.setEnabled(true);
-    f.Text7.setText("");
-    f.setDefaultButton(f.Command5);
 }
 
-void Tasks::hideCancelPanel() {
+void Tasks::closeCancelPanel() {
     f.Frame5.setVisible(false);
     panel_layout::shrinkSlotArea(f, panel_layout::kPasswordPanel);
+    f.Command6.setEnabled(true);
+    f.Frame2.setEnabled(true);
+    f.Text7.setText("");
+    f.setDefaultButton(f.Command5);
 }
 
 void Tasks::Command18_Click() {

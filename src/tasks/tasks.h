@@ -64,7 +64,7 @@ private:
     void Command18_Click();
     void cancel(int k);
     void openCancelPanel();
-    void hideCancelPanel();
+    void closeCancelPanel();
 
     MainForm& f;
     ActivityLog& log_;
