@@ -193,6 +193,10 @@ TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
 }
 
+TEST(Language, QtsOwnWordsAreChineseToo) {
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
+}
+
 TEST(DisplayCheck, SaysClearlyWhenThereIsNoScreen) {
     const std::string saved = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
     unsetenv("QT_QPA_PLATFORM");

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -111,6 +114,12 @@ void QtLifetime::endProcess() {
 }
 
 void prepareApplication() {
+    // Qt's own words (a text box's context menu, ...) in Chinese too.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    auto* translator = new QTranslator(qApp);
+    if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(toQFont(tk::Font{}));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -64,15 +64,13 @@ protected:
 // Text drawn in a stand-in font can be wider than the box it was designed
 // for: a label then takes a smaller size of its font, so nothing is cut off.
 void fitLabelText(const tk::Control& control, QLabel& label) {
+    if (control.autoSize() || label.text().isEmpty()) return;
     QFont font = toQFont(control.font());
-    const QString text = label.text();
-    const int room = label.width();
-    const double original = font.pointSizeF();
-    while (!control.autoSize() && !text.isEmpty() && room > 0 && font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(text) > room) {
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(label.text()) > label.width()) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    if (font.pointSizeF() != original || label.font() != font) label.setFont(font);
+    if (label.font() != font) label.setFont(font);
 }
 
 // Feeds mouse moves, and clicks on boxes and pictures, into the control.

@@ -17,14 +17,10 @@ void Tasks::selectSlot(int n) {
 void Tasks::showRunningSlot(int n) {
     f.Text2.setText(slot(n).title);
     f.Text3.setText(slot(n).content);
-    for (tk::Control* c :
-         {static_cast<tk::Control*>(&f.Text2), static_cast<tk::Control*>(&f.Text3),
-          static_cast<tk::Control*>(&f.Option1), static_cast<tk::Control*>(&f.Option2)}) {
-        c->setEnabled(false);
-    }
-    for (tk::ComboBox* combo : {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4, &f.Combo5, &f.Combo6}) {
-        combo->setEnabled(false);
-    }
+    const std::initializer_list<tk::Control*> entries{&f.Text2,  &f.Text3,  &f.Option1, &f.Option2,
+                                                      &f.Combo1, &f.Combo2, &f.Combo3,  &f.Combo4,
+                                                      &f.Combo5, &f.Combo6};
+    for (tk::Control* entry : entries) entry->setEnabled(false);
     f.Command5.setVisible(false);
     f.Command18.setVisible(true);
     f.Command6.setEnabled(true);
