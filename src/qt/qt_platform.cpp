@@ -5,21 +5,19 @@
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTime>
+#include <QTranslator>
 
 #include "qt/palette.h"
+#include "qt/text.h"
 #include "toolkit/timer.h"
 
 namespace qtview {
 
 namespace {
-QString qs(const std::string& text) {
-    return QString::fromStdString(text).replace("\r\n", "\n");
-}
 int msecsOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay();
 }
@@ -44,7 +42,8 @@ int QtDialogs::run(QDialog& box) {
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
                               const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::NoButton);
+    QMessageBox box(QMessageBox::NoIcon, shownLines(title), shownLines(text),
+                    QMessageBox::NoButton);
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
@@ -57,9 +56,9 @@ tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
 std::string QtDialogs::input(const std::string& prompt, const std::string& title,
                              const std::string& defaultText) {
     QInputDialog box;
-    box.setWindowTitle(qs(title));
-    box.setLabelText(qs(prompt));
-    box.setTextValue(qs(defaultText));
+    box.setWindowTitle(shownLines(title));
+    box.setLabelText(shownLines(prompt));
+    box.setTextValue(shownLines(defaultText));
     box.setOkButtonText("确定");
     box.setCancelButtonText("取消");
     return run(box) == QDialog::Accepted ? box.textValue().toStdString() : std::string();

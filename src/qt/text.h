@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace qtview {
+
+inline QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Line breaks are kept as carriage return + line feed in the model and shown
+// as plain line breaks.
+inline QString shownLines(const std::string& text) {
+    return toQString(text).replace("\r\n", "\n");
+}
+
+}  // namespace qtview

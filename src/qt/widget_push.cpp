@@ -1,0 +1,203 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "qt/palette.h"
+#include "qt/text.h"
+#include "qt/widgets.h"
+
+namespace qtview {
+
+namespace {
+
+// Text drawn in a stand-in font can be wider than the box it was designed
+// for: a label then takes a smaller size of its font, so nothing is cut off.
+void fitLabelText(const tk::Control& control, QLabel& label) {
+    if (control.autoSize() || label.text().isEmpty()) return;
+    QFont font = toQFont(control.font());
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(label.text()) > label.width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (label.font() != font) label.setFont(font);
+}
+
+void pushColours(const tk::Control& control, QWidget& widget) {
+    QPalette palette = widget.palette();
+    const QColor back = toQColor(control.backColor());
+    const QColor fore = toQColor(control.foreColor());
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setColor(role, back);
+    }
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(group, role, fore);
+        }
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
+    // The log changes colour three times a second while it blinks: only its
+    // text area and its thin border need repainting then, not its scroll bars
+    // (whose palettes are their own), so the whole-widget update is held back.
+    const bool textAreaOnly = qobject_cast<QPlainTextEdit*>(&widget) != nullptr;
+    if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, true);
+    widget.setPalette(palette);
+    if (textAreaOnly) {
+        widget.setAttribute(Qt::WA_UpdatesDisabled, false);
+        QRegion border(widget.rect());
+        for (QWidget* part : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (part->isVisible()) border -= part->geometry();
+        }
+        widget.update(border);
+    }
+    // Buttons draw their own face, and a box's viewport fills itself.
+    widget.setAutoFillBackground(control.kind() != tk::Kind::CommandButton &&
+                                 control.kind() != tk::Kind::TextBox);
+}
+
+Qt::Alignment toQt(tk::Align align) {
+    switch (align) {
+        case tk::Align::Right:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case tk::Align::Center:
+            return Qt::AlignCenter;
+        case tk::Align::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void pushGeometry(const tk::Control& control, QWidget& widget, double dpi) {
+    const tk::Rect& r = control.geometry();
+    const int x = twipsToPixels(r.left, dpi);
+    const int y = twipsToPixels(r.top, dpi);
+    int w = twipsToPixels(r.left + r.width, dpi) - x;
+    const int h = twipsToPixels(r.top + r.height, dpi) - y;
+    if (control.autoSize()) w = widget.sizeHint().width();
+    widget.setGeometry(x, y, w, h);
+}
+
+void pushCaption(const tk::Control& control, QWidget& widget, double dpi) {
+    const QString caption = toQString(control.caption());
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        if (control.kind() == tk::Kind::Label) label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        frame->setTitle(caption);
+    }
+    if (control.autoSize()) pushGeometry(control, widget, dpi);
+}
+
+void pushText(const tk::TextBox& box, QWidget& widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        if (edit->text() != toQString(box.text())) edit->setText(toQString(box.text()));
+    } else if (auto* log = qobject_cast<QPlainTextEdit*>(&widget)) {
+        const QString text = shownLines(box.text());
+        if (log->toPlainText() != text) {
+            log->setPlainText(text);
+            log->verticalScrollBar()->setValue(0);  // the newest entry stands on top
+        }
+    }
+}
+
+void pushValue(const tk::Control& control, QWidget& widget) {
+    if (control.kind() == tk::Kind::CheckBox) {
+        static const Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        const int value = static_cast<const tk::CheckBox&>(control).value();
+        static_cast<QCheckBox&>(widget).setCheckState(states[value >= 0 && value <= 2 ? value : 0]);
+    } else if (control.kind() == tk::Kind::OptionButton) {
+        static_cast<QRadioButton&>(widget).setChecked(
+            static_cast<const tk::OptionButton&>(control).value());
+    }
+}
+
+void pushItems(const tk::ComboBox& combo, QComboBox& widget) {
+    widget.clear();
+    for (const std::string& item : combo.items()) widget.addItem(toQString(item));
+    widget.setCurrentIndex(combo.listIndex());
+}
+
+void pushOne(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
+    switch (property) {
+        case tk::Property::Caption:
+            pushCaption(control, widget, dpi);
+            break;
+        case tk::Property::Text:
+            pushText(static_cast<tk::TextBox&>(control), widget);
+            break;
+        case tk::Property::Geometry:
+            pushGeometry(control, widget, dpi);
+            break;
+        case tk::Property::Visible:
+            widget.setVisible(control.visible());
+            break;
+        case tk::Property::Enabled:
+            widget.setEnabled(control.enabled());
+            break;
+        case tk::Property::BackColor:
+        case tk::Property::ForeColor:
+            pushColours(control, widget);
+            break;
+        case tk::Property::Font:
+            widget.setFont(toQFont(control.font()));
+            if (control.autoSize()) pushGeometry(control, widget, dpi);
+            break;
+        case tk::Property::Value:
+            pushValue(control, widget);
+            break;
+        case tk::Property::Items:
+            pushItems(static_cast<tk::ComboBox&>(control), static_cast<QComboBox&>(widget));
+            break;
+        case tk::Property::ListIndex:
+            static_cast<QComboBox&>(widget).setCurrentIndex(
+                static_cast<tk::ComboBox&>(control).listIndex());
+            break;
+        case tk::Property::MousePointer:
+            if (control.mousePointer() == tk::MousePointer::ArrowQuestion) {
+                widget.setCursor(Qt::WhatsThisCursor);
+            } else {
+                widget.unsetCursor();
+            }
+            break;
+        case tk::Property::WindowState:
+        case tk::Property::DefaultButton:
+            break;
+    }
+}
+}  // namespace
+
+void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
+    const QSignalBlocker blocker(&widget);
+    pushOne(control, widget, property, dpi);
+    if (auto* label = qobject_cast<QLabel*>(&widget);
+        label != nullptr && control.kind() == tk::Kind::Label &&
+        (property == tk::Property::Caption || property == tk::Property::Geometry ||
+         property == tk::Property::Font)) {
+        fitLabelText(control, *label);
+    }
+}
+
+void pushAll(tk::Control& control, QWidget& widget, double dpi) {
+    if (auto* label = qobject_cast<QLabel*>(&widget))
+        label->setAlignment(toQt(control.alignment()));
+    for (tk::Property property :
+         {tk::Property::Font, tk::Property::Caption, tk::Property::Geometry,
+          tk::Property::BackColor, tk::Property::Value, tk::Property::MousePointer,
+          tk::Property::Enabled, tk::Property::Visible}) {
+        pushProperty(control, widget, property, dpi);
+    }
+    if (control.kind() == tk::Kind::TextBox) pushProperty(control, widget, tk::Property::Text, dpi);
+    if (control.kind() == tk::Kind::ComboBox)
+        pushProperty(control, widget, tk::Property::Items, dpi);
+}
+
+}  // namespace qtview
