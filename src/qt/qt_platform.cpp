@@ -96,8 +96,9 @@ void QtTimers::fire(tk::Timer& timer) {
         entry.qtimer->start(interval);
     } else {
         const qint64 now = wallClockMs();
-        if (now < entry.aim) {
-            // Woke before the turn it was aimed at: wait for it.
+        if (now < entry.aim && entry.aim - now < 1000) {
+            // Woke just before the turn it was aimed at: wait for it. (Further
+            // off, the wall clock was set back: aim afresh.)
             entry.qtimer->start(static_cast<int>(entry.aim - now));
             return;
         }
