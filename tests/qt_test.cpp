@@ -113,6 +113,16 @@ TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     EXPECT_TRUE(view.widget(f.Combo4)->isEnabled());
 }
 
+TEST_F(QtTest, WindowMinimisedByTheUserComesBackWhenTheProgramAsks) {
+    f.show();
+    view.window().setWindowState(Qt::WindowMinimized);
+    EXPECT_EQ(f.windowState(), tk::WindowState::Minimized);
+    f.setWindowState(tk::WindowState::Normal);
+    EXPECT_FALSE(view.window().isMinimized());
+    f.setWindowState(tk::WindowState::Minimized);
+    EXPECT_TRUE(view.window().isMinimized());
+}
+
 TEST_F(QtTest, EnterInThePasswordBoxPressesTheDefaultButton) {
     f.show();
     app.tasks.setPassword(3, "pw");

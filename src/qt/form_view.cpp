@@ -38,6 +38,13 @@ protected:
         }
         QWidget::keyPressEvent(event);
     }
+    void changeEvent(QEvent* event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange && !pushing) {
+            form_.stateSetBySystem(isMinimized() ? tk::WindowState::Minimized
+                                                 : tk::WindowState::Normal);
+        }
+    }
     void moveEvent(QMoveEvent* event) override {
         QWidget::moveEvent(event);
         if (pushing) return;
@@ -132,13 +139,15 @@ void FormView::centreOnFirstShow() {
 
 void FormView::showWindow() {
     centreOnFirstShow();
+    window_->pushing = true;
     if (form_.windowState() == tk::WindowState::Minimized) {
         window_->showMinimized();
-        return;
+    } else {
+        window_->showNormal();
+        window_->raise();
+        window_->activateWindow();
     }
-    window_->showNormal();
-    window_->raise();
-    window_->activateWindow();
+    window_->pushing = false;
 }
 
 void FormView::controlChanged(tk::Control& control, tk::Property property) {

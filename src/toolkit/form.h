@@ -66,6 +66,8 @@ public:
     void hide();
     WindowState windowState() const { return state_; }
     void setWindowState(WindowState state);
+    // What the window system did (a user minimising from the task bar): no echo.
+    void stateSetBySystem(WindowState state) { state_ = state; }
 
     CommandButton* defaultButton() const { return default_; }
     void setDefaultButton(CommandButton& button);
