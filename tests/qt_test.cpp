@@ -94,6 +94,21 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     EXPECT_FALSE(log->toPlainText().contains('\r'));
 }
 
+TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
+    auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.Text6));
+    EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
+    EXPECT_EQ(oldPassword->maxLength(), 16);
+    auto nextTabStop = [](QWidget* w) {
+        do w = w->nextInFocusChain();
+        while ((w->focusPolicy() & Qt::TabFocus) == 0);
+        return w;
+    };
+    EXPECT_EQ(nextTabStop(oldPassword), view.widget(f.Text4));
+    EXPECT_EQ(nextTabStop(view.widget(f.Text4)), view.widget(f.Text5));
+    EXPECT_EQ(nextTabStop(view.widget(f.Text5)), view.widget(f.Command13));
+}
+
 TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     f.show();
     QTest::mouseClick(view.widget(f.Command2), Qt::LeftButton);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "qt/accessible_names.h"
 #include "qt/artwork.h"
@@ -115,8 +116,23 @@ void FormView::build() {
     }
     // Later controls lie on top, as in the design; frames first of all.
     for (const auto& control : form_.controls()) widgets_.at(control.get())->raise();
+    applyTabOrder();
     formChanged(tk::Property::DefaultButton);
     pushWindowGeometry();
+}
+
+// Controls with a tab index are visited in its order; the others keep the
+// order in which they were made.
+void FormView::applyTabOrder() {
+    std::vector<const tk::Control*> ordered;
+    for (const auto& control : form_.controls()) {
+        if (control->tabIndex() >= 0) ordered.push_back(control.get());
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](auto* a, auto* b) { return a->tabIndex() < b->tabIndex(); });
+    for (std::size_t i = 1; i < ordered.size(); ++i) {
+        QWidget::setTabOrder(widgets_.at(ordered[i - 1]), widgets_.at(ordered[i]));
+    }
 }
 
 void FormView::pushWindowGeometry() {

@@ -30,6 +30,7 @@ public:
 
 private:
     void build();
+    void applyTabOrder();
     void pushWindowGeometry();
     void showWindow();
     void centreOnFirstShow();

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTime>
@@ -113,6 +114,21 @@ void QtLifetime::endProcess() {
     QCoreApplication::exit(0);
 }
 
+namespace {
+
+// The program's look: Fusion, with password boxes echoing "*" as designed.
+class ProgramStyle : public QProxyStyle {
+public:
+    ProgramStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+}  // namespace
+
 void prepareApplication() {
     // Qt's own words (a text box's context menu, ...) in Chinese too.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
@@ -120,7 +136,7 @@ void prepareApplication() {
     if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     }
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setFont(toQFont(tk::Font{}));
     QApplication::setQuitOnLastWindowClosed(false);
 }
