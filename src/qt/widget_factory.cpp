@@ -82,6 +82,16 @@ void watchMouse(tk::Control& control, QWidget* widget) {
     }
 }
 
+// A click on a check box or option button goes to the model, which decides
+// the new value; the widget then shows that value, whatever Qt toggled it to.
+QWidget* leadClicksToModel(tk::Control& control, QAbstractButton* button) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [&control, button] {
+        control.click();
+        pushProperty(control, *button, tk::Property::Value, 0);
+    });
+    return button;
+}
+
 QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     if (box.multiLine()) {
         auto* edit = new QPlainTextEdit(parent);
@@ -138,20 +148,12 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
         case tk::Kind::CheckBox: {
             auto* check = new QCheckBox(parent);
             check->setTristate(true);
-            QObject::connect(check, &QCheckBox::clicked, check, [&control, check] {
-                control.click();
-                pushProperty(control, *check, tk::Property::Value, 0);
-            });
-            return check;
+            return leadClicksToModel(control, check);
         }
         case tk::Kind::OptionButton: {
             auto* option = new QRadioButton(parent);
             option->setAutoExclusive(false);  // the model clears the others
-            QObject::connect(option, &QRadioButton::clicked, option, [&control, option] {
-                control.click();
-                pushProperty(control, *option, tk::Property::Value, 0);
-            });
-            return option;
+            return leadClicksToModel(control, option);
         }
         case tk::Kind::ComboBox: {
             auto* combo = new QComboBox(parent);
