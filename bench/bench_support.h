@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "qt/form_view.h"
+#include "app/app.h"
+#include "qt/program_view.h"
 #include "qt/qt_platform.h"
-#include "shell/app.h"
 #include "toolkit/program.h"
 
 // The real program offscreen, its main window shown, every box answered with
@@ -22,7 +22,8 @@ struct LiveApp {
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    qtview::FormView view{app.mainForm};
+    qtview::ProgramView views{program};
+    qtview::FormView& view = views.of(app.mainForm);
     std::function<void(const std::string& text)> onBoxShown;
 };
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "qt/form_view.h"
+#include "app/app.h"
+#include "qt/program_view.h"
 #include "qt/qt_platform.h"
-#include "shell/app.h"
 #include "toolkit/program.h"
 
 int main(int argc, char** argv) {
@@ -22,11 +22,11 @@ int main(int argc, char** argv) {
     tk::Program program(platform.platform());
     App app(program);
     tk::Form& form = which == "main" ? static_cast<tk::Form&>(app.mainForm) : app.splashForm;
-    qtview::FormView view(form);
+    const qtview::ProgramView views(program);
     platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);  // yes to the start-up question
     form.show();
     QApplication::processEvents();
-    const QPixmap shot = view.window().grab();
+    const QPixmap shot = views.of(form).window().grab();
     if (!shot.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "screenshot: cannot write %s\n", argv[2]);
         return 1;

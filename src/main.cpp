@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <string>
 
+#include "app/app.h"
 #include "qt/display_check.h"
-#include "qt/form_view.h"
+#include "qt/program_view.h"
 #include "qt/qt_platform.h"
-#include "shell/app.h"
 #include "toolkit/program.h"
 
 int main(int argc, char** argv) {
@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
     qtview::QtPlatform platform;
     tk::Program program(platform.platform());
     App app(program);
-    qtview::FormView splashView(app.splashForm);
-    qtview::FormView mainView(app.mainForm);
+    const qtview::ProgramView views(program);
 
     app.start();
     if (program.ended()) return 0;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/app.h"
+#include "app/app.h"
 #include "toolkit/testing/test_platform.h"
 #include "toolkit/testing/user.h"
 

@@ -17,51 +17,13 @@
 
 #include <cstdlib>
 
+#include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
 #include "qt/display_check.h"
-#include "qt/form_view.h"
-#include "qt/palette.h"
-#include "qt/qt_platform.h"
-#include "shell/app.h"
+#include "qt_fixture.h"
 #include "tasks/due_time.h"
-#include "toolkit/program.h"
 
 namespace {
-
-class QtTest : public ::testing::Test {
-protected:
-    QtTest() {
-        platform.dialogs.setShownHook([this](QDialog& box) { answer(box); });
-    }
-
-    void answer(QDialog& box) {
-        shownTexts.push_back(box.findChild<QLabel*>("qt_msgbox_label") != nullptr
-                                 ? box.findChild<QLabel*>("qt_msgbox_label")->text()
-                                 : box.windowTitle());
-        if (whileOpen) whileOpen();
-        qtview::QtDialogs::pressOk(box);
-    }
-
-    // Runs the event loop until `done` holds or `ms` have passed.
-    static bool waitFor(const std::function<bool()>& done, int ms) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < ms) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return done();
-    }
-
-    int px(int twips) const { return qtview::twipsToPixels(twips, view.dpi()); }
-
-    qtview::QtPlatform platform;
-    tk::Program program{platform.platform()};
-    App app{program};
-    MainForm& f = app.mainForm;
-    qtview::FormView view{f};
-    std::vector<QString> shownTexts;
-    std::function<void()> whileOpen;
-};
 
 TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     f.show();
@@ -95,6 +57,7 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
 }
 
 TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
+    panel_layout::growSlotArea(f, panel_layout::kTaskPanel + panel_layout::kPasswordPanel);
     auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.Text6));
     EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
     EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
@@ -156,14 +119,16 @@ TEST_F(QtTest, EnterInThePasswordBoxPressesTheDefaultButton) {
 TEST_F(QtTest, BoxesAndListsAreNamedByTheLabelBesideThem) {
     EXPECT_EQ(view.widget(f.Text2)->accessibleName(), "标题：");
     EXPECT_EQ(view.widget(f.Text3)->accessibleName(), "提醒内容：");
-    EXPECT_EQ(view.widget(f.Combo1)->accessibleName(), "时");
-    EXPECT_EQ(view.widget(f.Combo2)->accessibleName(), "分");
-    EXPECT_EQ(view.widget(f.Combo6)->accessibleName(), "钞");
+    EXPECT_EQ(view.widget(f.Combo1)->accessibleName(), "指定时间提醒 时");
+    EXPECT_EQ(view.widget(f.Combo2)->accessibleName(), "指定时间提醒 分");
+    EXPECT_EQ(view.widget(f.Combo6)->accessibleName(), "经过时间提醒 钞");
     EXPECT_EQ(view.widget(f.Text6)->accessibleName(), "原密码：");
     EXPECT_EQ(view.widget(f.Text8)->accessibleName(), "原密码：");
     EXPECT_EQ(view.widget(f.Combo7)->accessibleName(), "背景颜色");
     EXPECT_EQ(view.widget(f.Combo8)->accessibleName(), "字体景色");
-    EXPECT_EQ(view.widget(f.Text1)->accessibleName(), "工作环境");
+    EXPECT_EQ(view.widget(f.Text1)->accessibleName(), "活动记录");
+    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.Label2))->buddy(), view.widget(f.Text2));
+    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.Label5))->buddy(), view.widget(f.Combo3));
 }
 
 TEST_F(QtTest, EveryCharacterOfTheInterfaceHasAGlyphInItsFont) {
@@ -185,14 +150,14 @@ TEST_F(QtTest, EveryCharacterOfTheInterfaceHasAGlyphInItsFont) {
 }
 
 TEST_F(QtTest, RealTimerTicksWhileAMessageBoxIsOpen) {
-    int ticks = 0;
-    f.Timer6.onTick = [&] { ++ticks; };
-    f.Timer6.setInterval(50);
+    ProbeForm probe(program);
+    const qtview::FormView probeView(probe);
+    probe.Tick.setInterval(50);
     int ticksInBox = -1;
     whileOpen = [&] {
-        const int before = ticks;
-        waitFor([&] { return ticks >= before + 3; }, 2000);
-        ticksInBox = ticks - before;
+        const int before = probe.ticks;
+        waitFor([&] { return probe.ticks >= before + 3; }, 2000);
+        ticksInBox = probe.ticks - before;
     };
     program.messageBox("等一下", tk::Buttons::Ok, "");
     EXPECT_GE(ticksInBox, 3);

@@ -9,7 +9,7 @@ constexpr tk::Color kLogDefaultFore = tk::sys::kButtonText;
 }  // namespace
 
 DisplaySettings::DisplaySettings(MainForm& form) : f(form) {
-    f.Text1.onClick = [this] { Text1_Click(); };
+    f.Text1.onClick.bind([this] { Text1_Click(); });
 }
 
 std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {

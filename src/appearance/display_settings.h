@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/main_form.h"
+#include "forms/main_form.h"
 
 // The display switches of the settings panel, and the click on the activity
 // log that ends its blinking. Every start begins with the clock off, hints

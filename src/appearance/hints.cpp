@@ -9,6 +9,6 @@ Hints::Hints(MainForm& f) {
         {&f.Text7, "输入密码"},
     };
     for (const auto& [control, hint] : fixedHints) {
-        control->onMouseMove = [&label = f.Label16, text = hint] { label.setCaption(text); };
+        control->onMouseMove.bind([&label = f.Label16, text = hint] { label.setCaption(text); });
     }
 }

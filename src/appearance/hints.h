@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/main_form.h"
+#include "forms/main_form.h"
 
 // The hint line: moving the mouse over a control writes that control's hint
 // into Label16, whether the line is shown or hidden. Hints that depend on

@@ -1,7 +1,5 @@
 #include "qt/accessible_names.h"
 
-#include <algorithm>
-
 #include "toolkit/form.h"
 
 namespace qtview {
@@ -21,9 +19,11 @@ std::string trimmed(const std::string& text) {
 
 }  // namespace
 
-std::string accessibleNameFor(const tk::Control& control) {
+AccessibleLabel accessibleLabelFor(const tk::Control& control) {
+    if (!control.description().empty()) return {control.description()};
     const tk::Control* after = nullptr;
     const tk::Control* before = nullptr;
+    const tk::Control* leader = nullptr;
     for (const tk::Control* other : control.form().childrenOf(control.parent())) {
         if (other == &control || other->caption().empty() || !sameRow(*other, control)) continue;
         const int gapAfter = other->left() - (control.left() + control.width());
@@ -33,10 +33,19 @@ std::string accessibleNameFor(const tk::Control& control) {
         } else if (gapBefore >= 0 && gapBefore <= kBesideTwips) {
             before = other;
         }
+        if (gapBefore >= 0 && other->kind() != tk::Kind::Label &&
+            (leader == nullptr || other->left() < leader->left())) {
+            leader = other;
+        }
     }
-    if (after != nullptr) return trimmed(after->caption());
-    if (before != nullptr) return trimmed(before->caption());
-    return control.parent() != nullptr ? control.parent()->caption() : control.form().caption();
+    if (after != nullptr) {
+        const std::string unit = trimmed(after->caption());
+        return {leader != nullptr ? trimmed(leader->caption()) + " " + unit : unit, after};
+    }
+    if (before != nullptr) {
+        return {trimmed(before->caption()), before->kind() == tk::Kind::Label ? before : nullptr};
+    }
+    return {control.parent() != nullptr ? control.parent()->caption() : control.form().caption()};
 }
 
 }  // namespace qtview

@@ -6,10 +6,17 @@
 
 namespace qtview {
 
+struct AccessibleLabel {
+    std::string name;
+    const tk::Control* label = nullptr;  // the label it was taken from, if any
+};
+
 // What a screen reader should call a box or list that has no caption of its
-// own: the unit label just after it ("时" after the hours list), else the
-// caption just before it on the same row ("标题：" before the title box),
+// own: its description, if it has one; else the unit label just after it
+// ("时" after the hours list), after the caption that leads its row when
+// there is one ("指定时间提醒 时"), so that two rows of lists differ; else
+// the caption just before it on the same row ("标题：" before the title box);
 // else the caption of the frame around it.
-std::string accessibleNameFor(const tk::Control& control);
+AccessibleLabel accessibleLabelFor(const tk::Control& control);
 
 }  // namespace qtview

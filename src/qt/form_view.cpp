@@ -1,8 +1,11 @@
 #include "qt/form_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -61,7 +64,32 @@ private:
     tk::Form& form_;
 };
 
+namespace {
+
+// Assistive technology knows a top-level window of the program as a window,
+// not as an anonymous filler.
+QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<FormWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
+    if (control.kind() != tk::Kind::TextBox && control.kind() != tk::Kind::ComboBox) {
+        // Captions speak for themselves; a label's text is what it says.
+        widget.setAccessibleDescription(QString::fromStdString(control.description()));
+        return;
+    }
+    const AccessibleLabel label = accessibleLabelFor(control);
+    widget.setAccessibleName(QString::fromStdString(label.name));
+}
+
+}  // namespace
+
 FormView::FormView(tk::Form& form) : form_(form) {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleWindow), true);
+    (void)factoryInstalled;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         dpi_ = screen->logicalDotsPerInch();
     }
@@ -97,6 +125,7 @@ void FormView::build() {
     if (!design.inTaskBar) flags = Qt::SplashScreen | Qt::FramelessWindowHint;
     window_->setWindowFlags(flags);
     window_->setWindowTitle(QString::fromStdString(form_.caption()));
+    window_->setAccessibleName(QString::fromStdString(design.description));
     window_->setWindowIcon(artwork(design.icon));
     QPalette palette = window_->palette();
     palette.setColor(QPalette::Window, toQColor(design.back));
@@ -109,16 +138,38 @@ void FormView::build() {
             control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
         QWidget* w = createWidget(*control, parent);
         widgets_[control.get()] = w;
-        if (control->kind() == tk::Kind::TextBox || control->kind() == tk::Kind::ComboBox) {
-            w->setAccessibleName(QString::fromStdString(accessibleNameFor(*control)));
-        }
+        designedFocus_[control.get()] = w->focusPolicy();
+        nameForAssistiveTechnology(*control, *w);
         pushAll(*control, *w, dpi_);
     }
+    linkLabelsToTheirBoxes();
     // Later controls lie on top, as in the design; frames first of all.
     for (const auto& control : form_.controls()) widgets_.at(control.get())->raise();
     applyTabOrder();
     formChanged(tk::Property::DefaultButton);
     pushWindowGeometry();
+}
+
+// A label is the buddy of the box or list it names, so assistive technology
+// hears the two as one.
+void FormView::linkLabelsToTheirBoxes() {
+    for (const auto& [control, w] : widgets_) {
+        if (control->kind() != tk::Kind::TextBox && control->kind() != tk::Kind::ComboBox) continue;
+        if (const tk::Control* label = accessibleLabelFor(*control).label) {
+            if (auto* labelWidget = qobject_cast<QLabel*>(widget(*label))) labelWidget->setBuddy(w);
+        }
+    }
+}
+
+// A control wholly outside the window's visible client area (the settings
+// panel on the right, before the window widens for it) takes no focus, so
+// Tab never seems to lose the focus off screen; focus it held moves on.
+void FormView::keepFocusInView() {
+    for (const auto& [control, w] : widgets_) {
+        const bool inView = control->inView();
+        w->setFocusPolicy(inView ? designedFocus_.at(control) : Qt::NoFocus);
+        if (!inView && w->hasFocus()) w->clearFocus();
+    }
 }
 
 // Controls with a tab index are visited in its order; the others keep the
@@ -136,6 +187,7 @@ void FormView::applyTabOrder() {
 }
 
 void FormView::pushWindowGeometry() {
+    keepFocusInView();
     window_->pushing = true;
     window_->setFixedSize(twipsToPixels(form_.width(), dpi_), twipsToPixels(form_.height(), dpi_));
     if (form_.placed())
@@ -168,6 +220,7 @@ void FormView::showWindow() {
 
 void FormView::controlChanged(tk::Control& control, tk::Property property) {
     if (QWidget* w = widget(control)) pushProperty(control, *w, property, dpi_);
+    if (property == tk::Property::Geometry) keepFocusInView();
 }
 
 void FormView::formChanged(tk::Property property) {

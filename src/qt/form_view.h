@@ -20,6 +20,7 @@ public:
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
 
+    tk::Form& form() const { return form_; }
     QWidget& window();
     QWidget* widget(const tk::Control& control) const;
     QWidget* widget(const std::string& name) const;
@@ -31,6 +32,8 @@ public:
 private:
     void build();
     void applyTabOrder();
+    void linkLabelsToTheirBoxes();
+    void keepFocusInView();
     void pushWindowGeometry();
     void showWindow();
     void centreOnFirstShow();
@@ -39,6 +42,7 @@ private:
     double dpi_ = 96;
     std::unique_ptr<FormWindow> window_;
     std::map<const tk::Control*, QWidget*> widgets_;
+    std::map<const tk::Control*, Qt::FocusPolicy> designedFocus_;
 };
 
 }  // namespace qtview

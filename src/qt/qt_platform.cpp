@@ -73,13 +73,15 @@ void QtDialogs::pressOk(QDialog& box) {
     }
 }
 
+QtTimers::QtTimers() : wallClock_(wallClockMs) {}
+
 void QtTimers::arm(tk::Timer& timer) {
     Entry& entry = entries_[&timer];
     if (!entry.qtimer) {
         entry.qtimer = std::make_unique<QTimer>();
         entry.qtimer->setSingleShot(true);
         entry.qtimer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(entry.qtimer.get(), &QTimer::timeout, [this, &timer] { fire(timer); });
+        QObject::connect(entry.qtimer.get(), &QTimer::timeout, [this, &timer] { wake(timer); });
     }
     entry.aim = 0;
     entry.qtimer->start(timer.interval());
@@ -89,14 +91,20 @@ void QtTimers::disarm(tk::Timer& timer) {
     if (auto found = entries_.find(&timer); found != entries_.end()) found->second.qtimer->stop();
 }
 
-void QtTimers::fire(tk::Timer& timer) {
+int QtTimers::nextWakeMs(const tk::Timer& timer) const {
+    const auto found = entries_.find(&timer);
+    if (found == entries_.end() || !found->second.qtimer->isActive()) return -1;
+    return found->second.qtimer->interval();
+}
+
+void QtTimers::wake(tk::Timer& timer) {
     Entry& entry = entries_.at(&timer);
     const int interval = timer.interval();
     if (interval == 0) return;
     if (!aligned_ || interval % 1000 != 0) {
         entry.qtimer->start(interval);
     } else {
-        const qint64 now = wallClockMs();
+        const qint64 now = wallClock_();
         if (now < entry.aim && entry.aim - now < 1000) {
             // Woke just before the turn it was aimed at: wait for it. (Further
             // off, the wall clock was set back: aim afresh.)

@@ -44,18 +44,27 @@ class QtTimers : public tk::TimerService {
 public:
     static constexpr int kAfterTurnMs = 2;
 
+    QtTimers();
+
     void arm(tk::Timer& timer) override;
     void disarm(tk::Timer& timer) override;
     // Plain timers, every tick one interval after the last: the baseline of the benchmarks.
     void setAlignedToSecond(bool aligned) { aligned_ = aligned; }
+
+    // The wall clock in ms since the epoch; tests put a fake one in its place.
+    void setWallClock(std::function<qint64()> wallClock) { wallClock_ = std::move(wallClock); }
+    // What the timer's wake-up does; called by its QTimer, and by tests.
+    void wake(tk::Timer& timer);
+    // How long after its last arming the timer wakes next, in ms; -1 when it is not armed.
+    int nextWakeMs(const tk::Timer& timer) const;
 
 private:
     struct Entry {
         std::unique_ptr<QTimer> qtimer;
         qint64 aim = 0;  // the wall-clock moment (ms since the epoch) it is aimed at, or 0
     };
-    void fire(tk::Timer& timer);
-    std::map<tk::Timer*, Entry> entries_;
+    std::map<const tk::Timer*, Entry> entries_;
+    std::function<qint64()> wallClock_;
     bool aligned_ = true;
 };
 

@@ -14,5 +14,8 @@ inline QString toQString(const std::string& text) {
 inline QString shownLines(const std::string& text) {
     return toQString(text).replace("\r\n", "\n");
 }
+inline std::string modelLines(QString text) {
+    return text.replace("\n", "\r\n").toStdString();
+}
 
 }  // namespace qtview

@@ -93,6 +93,7 @@ void pushCaption(const tk::Control& control, QWidget& widget, double dpi) {
         button->setText(caption);
     } else if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
         frame->setTitle(caption);
+        frame->setAccessibleName(caption);
     }
     if (control.autoSize()) pushGeometry(control, widget, dpi);
 }
@@ -115,8 +116,11 @@ void pushValue(const tk::Control& control, QWidget& widget) {
         const int value = static_cast<const tk::CheckBox&>(control).value();
         static_cast<QCheckBox&>(widget).setCheckState(states[value >= 0 && value <= 2 ? value : 0]);
     } else if (control.kind() == tk::Kind::OptionButton) {
-        static_cast<QRadioButton&>(widget).setChecked(
-            static_cast<const tk::OptionButton&>(control).value());
+        // Qt keeps one option of a frame checked; the model may have none.
+        auto& option = static_cast<QRadioButton&>(widget);
+        option.setAutoExclusive(false);
+        option.setChecked(static_cast<const tk::OptionButton&>(control).value());
+        option.setAutoExclusive(true);
     }
 }
 

@@ -1,6 +1,6 @@
 #include "shell/shell.h"
 
-#include "shell/look.h"
+#include "forms/look.h"
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
@@ -10,10 +10,10 @@ const char* const kTitle = "钟约系统";
 
 Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display)
     : f(form), tasks_(tasks), display_(display) {
-    f.onLoad = [this] { Form_Load(); };
-    f.onUnload = [this] { Form_Unload(); };
-    f.Timer5.onTick = [this] { Timer5_Timer(); };
-    f.Timer6.onTick = [this] { Timer6_Timer(); };
+    f.onLoad.bind([this] { Form_Load(); });
+    f.onUnload.bind([this] { Form_Unload(); });
+    f.Timer5.onTick.bind([this] { Timer5_Timer(); });
+    f.Timer6.onTick.bind([this] { Timer6_Timer(); });
 }
 
 void Shell::Form_Load() {

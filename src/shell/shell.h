@@ -1,8 +1,8 @@
 #pragma once
 
 #include "appearance/display_settings.h"
-#include "shell/activity_log.h"
-#include "shell/main_form.h"
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
 
 class Tasks;
 

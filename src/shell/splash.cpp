@@ -2,18 +2,10 @@
 
 #include "toolkit/program.h"
 
-SplashForm::SplashForm(tk::Program& program)
-    : tk::Form(program, "frmSplash",
-               {.width = 7110,
-                .height = 3870,
-                .back = look::kBlack,
-                .icon = "icon",
-                .inTaskBar = false}) {}
-
 Splash::Splash(SplashForm& form, std::function<void()> showMainWindow)
     : f(form), showMainWindow_(std::move(showMainWindow)) {
-    f.onLoad = [this] { Form_Load(); };
-    f.Timer1.onTick = [this] { Timer1_Timer(); };
+    f.onLoad.bind([this] { Form_Load(); });
+    f.Timer1.onTick.bind([this] { Timer1_Timer(); });
 }
 
 void Splash::Form_Load() {

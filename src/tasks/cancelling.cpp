@@ -1,4 +1,4 @@
-#include "shell/panel_layout.h"
+#include "forms/panel_layout.h"
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
@@ -30,18 +30,13 @@ void Tasks::cancel(int k) {
     controls(k).timer.setInterval(0);
     f.Text2.setText(texts(k).defaultTitle);
     f.Text3.setText("");
-    f.Command5.setVisible(true);
-    f.Command18.setVisible(false);
+    offerStart(true);
     f.Command6.setEnabled(false);
     closePanel();
 }
 
 void Tasks::openCancelPanel() {
-    f.Frame5.setVisible(true);
-    panel_layout::growSlotArea(f, panel_layout::kPasswordPanel);
-    f.Command6.setEnabled(false);
-    f.Frame2.setEnabled(false);
-    f.Frame3.setEnabled(false);
+    panel_layout::openPasswordPanel(f, f.Frame5, {&f.Command6, &f.Frame2, &f.Frame3});
     f.Text7.setText("");
     f.setDefaultButton(f.Command16);
 }
@@ -61,8 +56,7 @@ void Tasks::Command16_Click() {
     // Back to the task settings panel, which shows 继续任务 whatever the
     // slot's state; the working area stays disabled.
     closeCancelPanel();
-    f.Command5.setVisible(false);
-    f.Command18.setVisible(true);
+    offerStart(false);
 }
 
 // Unlike a refusal, 取消 makes the working area usable again.
@@ -72,10 +66,7 @@ void Tasks::Command17_Click() {
 }
 
 void Tasks::closeCancelPanel() {
-    f.Frame5.setVisible(false);
-    panel_layout::shrinkSlotArea(f, panel_layout::kPasswordPanel);
-    f.Command6.setEnabled(true);
-    f.Frame2.setEnabled(true);
+    panel_layout::closePasswordPanel(f, f.Frame5, {&f.Command6, &f.Frame2});
     f.Text7.setText("");
     f.setDefaultButton(f.Command5);
 }

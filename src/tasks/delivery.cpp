@@ -1,4 +1,4 @@
-#include "shell/look.h"
+#include "forms/look.h"
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 

@@ -23,8 +23,7 @@ void Tasks::Command5_Click() {
         tk::Buttons::Ok, "任务ＯＫ");
     const std::string title = f.Text2.text();
     const std::string content = f.Text3.text();
-    f.Command5.setVisible(false);
-    f.Command18.setVisible(true);
+    offerStart(false);
     f.Command6.setEnabled(true);
     closePanel();
 

@@ -1,4 +1,4 @@
-#include "shell/panel_layout.h"
+#include "forms/panel_layout.h"
 #include "tasks/tasks.h"
 
 void Tasks::selectSlot(int n) {
@@ -21,8 +21,7 @@ void Tasks::showRunningSlot(int n) {
                                                       &f.Combo1, &f.Combo2, &f.Combo3,  &f.Combo4,
                                                       &f.Combo5, &f.Combo6};
     for (tk::Control* entry : entries) entry->setEnabled(false);
-    f.Command5.setVisible(false);
-    f.Command18.setVisible(true);
+    offerStart(false);
     f.Command6.setEnabled(true);
 }
 
@@ -33,14 +32,20 @@ void Tasks::showWaitingSlot(int n) {
     f.Text3.setText("");
     f.Text2.setEnabled(true);
     f.Text3.setEnabled(true);
-    f.Command5.setVisible(true);
-    f.Command18.setVisible(false);
+    offerStart(true);
     f.Command6.setEnabled(true);
     scheduleMode_ = 1;
     f.Option1.setValue(true);
     f.Option1.setEnabled(true);
     f.Option2.setEnabled(true);
     enableClockTimeCombos(true);
+}
+
+// The panel shows exactly one of 开始任务 (a fresh task) and 继续任务 (back
+// to a task that runs, or after a cancel attempt).
+void Tasks::offerStart(bool start) {
+    f.Command5.setVisible(start);
+    f.Command18.setVisible(!start);
 }
 
 // Clock-time mode uses the first row of lists, duration mode the second; the

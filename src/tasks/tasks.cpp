@@ -12,18 +12,18 @@ Tasks::Tasks(MainForm& form, ActivityLog& log)
 
 void Tasks::bind() {
     for (int n = 1; n <= 4; ++n) {
-        controls(n).button.onClick = [this, n] { selectSlot(n); };
-        controls(n).timer.onTick = [this, n] { pollTick(n); };
+        controls(n).button.onClick.bind([this, n] { selectSlot(n); });
+        controls(n).timer.onTick.bind([this, n] { pollTick(n); });
     }
-    f.Option1.onClick = [this] { Option1_Click(); };
-    f.Option2.onClick = [this] { Option2_Click(); };
-    f.Command5.onClick = [this] { Command5_Click(); };
-    f.Command6.onClick = [this] { Command6_Click(); };
-    f.Command6.onMouseMove = [this] { Command6_MouseMove(); };
-    f.Command7.onClick = [this] { Command7_Click(); };
-    f.Command16.onClick = [this] { Command16_Click(); };
-    f.Command17.onClick = [this] { Command17_Click(); };
-    f.Command18.onClick = [this] { Command18_Click(); };
+    f.Option1.onClick.bind([this] { Option1_Click(); });
+    f.Option2.onClick.bind([this] { Option2_Click(); });
+    f.Command5.onClick.bind([this] { Command5_Click(); });
+    f.Command6.onClick.bind([this] { Command6_Click(); });
+    f.Command6.onMouseMove.bind([this] { Command6_MouseMove(); });
+    f.Command7.onClick.bind([this] { Command7_Click(); });
+    f.Command16.onClick.bind([this] { Command16_Click(); });
+    f.Command17.onClick.bind([this] { Command17_Click(); });
+    f.Command18.onClick.bind([this] { Command18_Click(); });
 }
 
 bool Tasks::isRunning(int slot) const {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "shell/activity_log.h"
-#include "shell/main_form.h"
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
 #include "tasks/due_time.h"
 #include "tasks/task_slot.h"
 
@@ -38,6 +38,7 @@ private:
     void selectSlot(int n);
     void showRunningSlot(int n);
     void showWaitingSlot(int n);
+    void offerStart(bool start);
     void enableClockTimeCombos(bool clockTime);
     void openPanel();
     void closePanel();

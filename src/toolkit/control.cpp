@@ -1,5 +1,7 @@
 #include "toolkit/control.h"
 
+#include <algorithm>
+
 #include "toolkit/form.h"
 #include "toolkit/program.h"
 #include "toolkit/text.h"
@@ -32,7 +34,8 @@ Control::Control(Form& form, Frame* parent, std::string name, Kind kind, const D
       font_(d.font.value_or(Font{})),
       align_(d.align),
       autoSize_(d.autoSize),
-      tabIndex_(d.tabIndex) {}
+      tabIndex_(d.tabIndex),
+      description_(d.description) {}
 
 void Control::changed(Property property) {
     form_.notify(*this, property);
@@ -42,8 +45,8 @@ bool Control::running() const {
     return !form_.program().ended();
 }
 
-void Control::fire(const std::function<void()>& handler) {
-    if (handler && running()) handler();
+void Control::fire(const Event& event) const {
+    if (running()) event();
 }
 
 void Control::setGeometry(const Rect& rect) {
@@ -108,12 +111,48 @@ bool Control::enabledInForm() const {
     return true;
 }
 
-void Control::click() {
-    fire(onClick);
+bool Control::inView() const {
+    // The control's rectangle, clipped by each container in turn, in that
+    // container's coordinates.
+    int left = rect_.left;
+    int top = rect_.top;
+    int right = left + rect_.width;
+    int bottom = top + rect_.height;
+    auto clipTo = [&](int width, int height) {
+        left = std::max(left, 0);
+        top = std::max(top, 0);
+        right = std::min(right, width);
+        bottom = std::min(bottom, height);
+        return left < right && top < bottom;
+    };
+    for (const Control* frame = parent_; frame != nullptr; frame = frame->parent_) {
+        if (!clipTo(frame->width(), frame->height())) return false;
+        left += frame->left();
+        right += frame->left();
+        top += frame->top();
+        bottom += frame->top();
+    }
+    return clipTo(form_.width(), form_.height());
 }
 
-void Control::mouseMove() {
+bool Control::reachable() const {
+    return form_.usable() && shownInForm() && enabledInForm() && inView();
+}
+
+bool Control::click() {
+    if (!reachable()) return false;
+    clicked();
+    return true;
+}
+
+bool Control::mouseMove() {
+    if (!reachable()) return false;
     fire(onMouseMove);
+    return true;
+}
+
+void Control::clicked() {
+    fire(onClick);
 }
 
 void CheckBox::setValue(int value) {
@@ -123,7 +162,7 @@ void CheckBox::setValue(int value) {
     fire(onClick);
 }
 
-void CheckBox::click() {
+void CheckBox::clicked() {
     value_ = value_ == 0 ? 1 : 0;
     changed(Property::Value);
     fire(onClick);
@@ -155,7 +194,7 @@ void OptionButton::setValue(bool value) {
     fire(onClick);
 }
 
-void OptionButton::click() {
+void OptionButton::clicked() {
     select();
     fire(onClick);
 }
@@ -176,9 +215,11 @@ void ComboBox::setListIndex(int index) {
     if (store(index)) fire(onClick);
 }
 
-void ComboBox::choose(int index) {
+bool ComboBox::choose(int index) {
+    if (!reachable() || index < 0 || index >= static_cast<int>(items_.size())) return false;
     store(index);
     fire(onClick);
+    return true;
 }
 
 TextBox::TextBox(Form& f, Frame* p, std::string n, const Design& d)
@@ -196,6 +237,12 @@ void TextBox::setText(const std::string& text) {
     text_ = std::move(limited);
     changed(Property::Text);
     fire(onChange);
+}
+
+bool TextBox::edit(const std::string& text) {
+    if (!reachable() || locked_) return false;
+    setText(text);
+    return true;
 }
 
 std::string TextBox::shownText() const {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "toolkit/event.h"
 #include "toolkit/types.h"
 
 namespace tk {
@@ -14,8 +14,10 @@ class Frame;
 enum class Kind { Frame, Label, CommandButton, CheckBox, OptionButton, ComboBox, TextBox, Picture };
 
 // A child control of a form. Every setter that changes a value tells the form's
-// observer; every event has one way in (click(), mouseMove(), setText()), so
-// the toolkit's rules hold whoever acts: a user, a view, a test or the program.
+// observer. What a person does has one way in per event (click(), mouseMove(),
+// TextBox::edit(), ComboBox::choose()), whatever the route: mouse, keys,
+// assistive technology or a test's user; each checks first that a person
+// could reach the control at all.
 class Control {
 public:
     Control(Form& form, Frame* parent, std::string name, Kind kind, const Design& design);
@@ -58,21 +60,32 @@ public:
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
     int tabIndex() const { return tabIndex_; }
+    const std::string& description() const { return description_; }
 
     // Shown and enabled all the way up to the form (the form itself not included).
     bool shownInForm() const;
     bool enabledInForm() const;
+    // At least partly inside every frame around it and inside its window's
+    // client area: what lies wholly outside is clipped away, out of view.
+    bool inView() const;
+    // Whether a person can act on the control now: in view, shown and enabled
+    // all the way up, in a window that is usable (see Form::usable()).
+    bool reachable() const;
 
-    std::function<void()> onClick;
-    std::function<void()> onMouseMove;
+    Event onClick{name_, "Click"};
+    Event onMouseMove{name_, "MouseMove"};
 
-    virtual void click();
-    void mouseMove();
+    // A person's click and mouse move; false, with nothing done, when the
+    // control cannot be reached.
+    bool click();
+    bool mouseMove();
 
 protected:
     void changed(Property property);
     bool running() const;
-    void fire(const std::function<void()>& handler);
+    void fire(const Event& event) const;
+    // What a click that reached the control does.
+    virtual void clicked();
 
 private:
     Form& form_;
@@ -90,6 +103,7 @@ private:
     bool autoSize_;
     MousePointer pointer_ = MousePointer::Default;
     int tabIndex_;
+    std::string description_;
 };
 
 class Frame : public Control {
@@ -128,7 +142,9 @@ public:
         : Control(f, p, std::move(n), Kind::CheckBox, d), value_(d.value) {}
     int value() const { return value_; }
     void setValue(int value);
-    void click() override;
+
+protected:
+    void clicked() override;
 
 private:
     int value_;
@@ -141,7 +157,9 @@ public:
         : Control(f, p, std::move(n), Kind::OptionButton, d), value_(d.value != 0) {}
     bool value() const { return value_; }
     void setValue(bool value);
-    void click() override;
+
+protected:
+    void clicked() override;
 
 private:
     void select();
@@ -159,8 +177,9 @@ public:
     std::string text() const;
     // From code: runs the click handler when the selection changes.
     void setListIndex(int index);
-    // By the user: always runs the click handler, as a pick of the same item does.
-    void choose(int index);
+    // By a person: always runs the click handler, as a pick of the same item
+    // does; false when the list cannot be reached or has no such item.
+    bool choose(int index);
 
 private:
     bool store(int index);
@@ -174,14 +193,19 @@ class TextBox : public Control {
 public:
     TextBox(Form& f, Frame* p, std::string n, const Design& d);
     const std::string& text() const { return text_; }
+    // From code.
     void setText(const std::string& text);
+    // By a person, by any route (keys, paste, input method, drag and drop,
+    // assistive technology); false, with the text unchanged, when the box
+    // cannot be reached or is locked.
+    bool edit(const std::string& text);
     bool multiLine() const { return multiLine_; }
     bool password() const { return password_; }
     int maxLength() const { return maxLength_; }
     bool locked() const { return locked_; }
     std::string shownText() const;
 
-    std::function<void()> onChange;
+    Event onChange{name(), "Change"};
 
 private:
     std::string text_;

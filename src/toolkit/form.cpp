@@ -60,7 +60,7 @@ void Form::show() {
     if (program_.ended()) return;
     if (!loaded_) {
         loaded_ = true;
-        if (onLoad) onLoad();
+        onLoad();
         if (program_.ended()) return;
     }
     if (visible_) return;
@@ -90,14 +90,13 @@ bool Form::usable() const {
     return visible_ && state_ == WindowState::Normal && !program_.ended() && !program_.modalOpen();
 }
 
-void Form::pressEnter() {
-    if (default_ == nullptr || !usable()) return;
-    if (default_->shownInForm() && default_->enabledInForm()) default_->click();
+bool Form::pressEnter() {
+    return default_ != nullptr && default_->click();
 }
 
 void Form::requestClose() {
     if (program_.ended()) return;
-    if (onUnload) {
+    if (onUnload.bound()) {
         onUnload();
     } else {
         hide();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/event.h"
 #include "toolkit/timer.h"
 #include "toolkit/types.h"
 
@@ -31,6 +31,8 @@ struct FormDesign {
     bool sizable = false;
     bool centred = true;
     bool inTaskBar = true;
+    // What assistive technology calls a window that has no caption.
+    std::string description{};
 };
 
 // A top-level window. Its position is that of the window on the screen, its
@@ -71,8 +73,9 @@ public:
 
     CommandButton* defaultButton() const { return default_; }
     void setDefaultButton(CommandButton& button);
-    // Enter in the window presses the default button, when a user could press it.
-    void pressEnter();
+    // Enter in the window clicks the default button, when a person could
+    // click it; false when nothing was pressed.
+    bool pressEnter();
 
     // Closing by the window system (not by the program): runs the unload handler.
     void requestClose();
@@ -81,8 +84,8 @@ public:
     // and no modal box open.
     bool usable() const;
 
-    std::function<void()> onLoad;
-    std::function<void()> onUnload;
+    Event onLoad{name_, "Load"};
+    Event onUnload{name_, "Unload"};
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }

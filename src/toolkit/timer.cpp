@@ -20,7 +20,7 @@ void Timer::setInterval(int ms) {
 
 void Timer::tick() {
     if (interval_ == 0 || form_.program().ended()) return;
-    if (onTick) onTick();
+    onTick();
 }
 
 void Timer::stop() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
+
+#include "toolkit/event.h"
 
 namespace tk {
 
@@ -22,7 +23,7 @@ public:
     // A new value restarts the count from now; 0 stops the timer.
     void setInterval(int ms);
 
-    std::function<void()> onTick;
+    Event onTick{name_, "Timer"};
     // Called by the timer service.
     void tick();
     // Called when the program ends: stops without any handler.

@@ -88,6 +88,9 @@ struct Design {
     bool locked = false;
     std::string picture{};
     int tabIndex = -1;
+    // What assistive technology calls a control that has no caption or label
+    // of its own to be named by.
+    std::string description{};
 };
 
 }  // namespace tk

@@ -1,4 +1,4 @@
-#include "shell/main_form.h"
+#include "forms/main_form.h"
 
 #include "toolkit/clock_text.h"
 

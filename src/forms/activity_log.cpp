@@ -1,4 +1,4 @@
-#include "shell/activity_log.h"
+#include "forms/activity_log.h"
 
 const std::string ActivityLog::newLine = "\r\n";
 const std::string ActivityLog::logSeparator = newLine + std::string(54, '-') + newLine;

@@ -1,3 +1,3 @@
-#include "shell/app.h"
+#include "app/app.h"
 
 App::App(tk::Program& program) : splashForm(program), mainForm(program) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/look.h"
+#include "forms/look.h"
 #include "toolkit/form.h"
 
 // The main window, control by control in its design-time state: name, parent,
@@ -65,12 +65,12 @@ public:
     tk::CommandButton& Command17 = add<tk::CommandButton>("Command17", Frame5, {.caption = "取消", .at = {3720, 720, 1335, 375}});
 
     tk::Frame& Frame3 = add<tk::Frame>("Frame3", {.caption = "工作环境", .at = {120, 1120, 5535, 2895}, .fore = look::kBlue});
-    tk::Label& Label16 = add<tk::Label>("Label16", Frame3, {.at = {120, 240, 5175, 180}, .back = look::kGrey});
+    tk::Label& Label16 = add<tk::Label>("Label16", Frame3, {.at = {120, 240, 5175, 180}, .back = look::kGrey, .description = "提示行"});
     tk::CommandButton& Command9 = add<tk::CommandButton>("Command9", Frame3, {.caption = "隐藏", .at = {120, 480, 1215, 375}});
     tk::CommandButton& Command10 = add<tk::CommandButton>("Command10", Frame3, {.caption = "设置", .at = {1440, 480, 1215, 375}});
     tk::CommandButton& Command11 = add<tk::CommandButton>("Command11", Frame3, {.caption = "帮助", .at = {2760, 480, 1215, 375}});
     tk::CommandButton& Command12 = add<tk::CommandButton>("Command12", Frame3, {.caption = "退出", .at = {4080, 480, 1215, 375}});
-    tk::TextBox& Text1 = add<tk::TextBox>("Text1", Frame3, {.caption = initialLog(), .at = {120, 960, 5295, 1815}, .back = look::kLogOrange, .fore = look::kBlack, .multiLine = true, .locked = true});
+    tk::TextBox& Text1 = add<tk::TextBox>("Text1", Frame3, {.caption = initialLog(), .at = {120, 960, 5295, 1815}, .back = look::kLogOrange, .fore = look::kBlack, .multiLine = true, .locked = true, .description = "活动记录"});
 
     tk::Frame& Frame6 = add<tk::Frame>("Frame6", {.caption = "显示设置", .at = {5880, 360, 3975, 975}, .fore = look::kBlue});
     tk::CheckBox& Check1 = add<tk::CheckBox>("Check1", Frame6, {.caption = "显示系统时间", .at = {120, 240, 1455, 255}});

@@ -2,8 +2,8 @@
 
 #include "appearance/display_settings.h"
 #include "appearance/hints.h"
-#include "shell/activity_log.h"
-#include "shell/main_form.h"
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
 #include "tasks/tasks.h"

@@ -1,0 +1,26 @@
+#include "forms/panel_layout.h"
+
+#include "forms/main_form.h"
+
+namespace panel_layout {
+
+void growSlotArea(MainForm& f, int twips) {
+    f.Frame1.setHeight(f.Frame1.height() + twips);
+    f.Frame3.setTop(f.Frame3.top() + twips);
+    f.setHeight(f.height() + twips);
+}
+
+void openPasswordPanel(MainForm& f, tk::Frame& panel, std::initializer_list<tk::Control*> locked) {
+    panel.setVisible(true);
+    growSlotArea(f, kPasswordPanel);
+    for (tk::Control* control : locked) control->setEnabled(false);
+}
+
+void closePasswordPanel(MainForm& f, tk::Frame& panel,
+                        std::initializer_list<tk::Control*> unlocked) {
+    panel.setVisible(false);
+    shrinkSlotArea(f, kPasswordPanel);
+    for (tk::Control* control : unlocked) control->setEnabled(true);
+}
+
+}  // namespace panel_layout

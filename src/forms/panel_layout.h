@@ -1,0 +1,31 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "toolkit/control.h"
+
+class MainForm;
+
+// Panels open below the slot buttons by growing the slot area, pushing the
+// working area down and growing the window, all by the same amount and
+// relative to where they stand now, so that shrinking by the amount takes
+// back exactly what growing added.
+namespace panel_layout {
+
+constexpr int kTaskPanel = 2160;
+constexpr int kPasswordPanel = 1300;
+
+void growSlotArea(MainForm& f, int twips);
+inline void shrinkSlotArea(MainForm& f, int twips) {
+    growSlotArea(f, -twips);
+}
+
+// The password panels that open below the task settings panel: the panel is
+// shown, the slot area grows by its height, and what must not be used while
+// it is open is disabled. Closing hides it, takes the growth back and enables
+// what the caller names (not always all that opening disabled).
+void openPasswordPanel(MainForm& f, tk::Frame& panel, std::initializer_list<tk::Control*> locked);
+void closePasswordPanel(MainForm& f, tk::Frame& panel,
+                        std::initializer_list<tk::Control*> unlocked);
+
+}  // namespace panel_layout

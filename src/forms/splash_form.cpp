@@ -1,0 +1,10 @@
+#include "forms/splash_form.h"
+
+SplashForm::SplashForm(tk::Program& program)
+    : tk::Form(program, "frmSplash",
+               {.width = 7110,
+                .height = 3870,
+                .back = look::kBlack,
+                .icon = "icon",
+                .inTaskBar = false,
+                .description = "钟约系统"}) {}

@@ -1,0 +1,106 @@
+#pragma once
+
+// The whole program on the real Qt layer, offscreen; every box answered as
+// soon as it is on screen.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "qt/palette.h"
+#include "qt/program_view.h"
+#include "qt/qt_platform.h"
+#include "toolkit/program.h"
+
+class QtTest : public ::testing::Test {
+protected:
+    QtTest() {
+        platform.dialogs.setShownHook([this](QDialog& box) { answer(box); });
+    }
+
+    // Records the box's text, runs `whileOpen`, then presses 确定; `answerWith`
+    // answers it otherwise.
+    void answer(QDialog& box) {
+        shownTexts.push_back(box.findChild<QLabel*>("qt_msgbox_label") != nullptr
+                                 ? box.findChild<QLabel*>("qt_msgbox_label")->text()
+                                 : box.windowTitle());
+        if (whileOpen) whileOpen();
+        if (answerWith) {
+            answerWith(box);
+        } else {
+            qtview::QtDialogs::pressOk(box);
+        }
+    }
+
+    // Runs the application's event loop, as the program's main() does, with
+    // `act` as its first event; returns the exit status, or 99 when the
+    // program has not ended within five seconds.
+    static int runTheProcess(const std::function<void()>& act) {
+        QTimer::singleShot(0, act);
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        return QApplication::exec();
+    }
+
+    // Runs the event loop until `done` holds or `ms` have passed.
+    static bool waitFor(const std::function<bool()>& done, int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < ms) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return done();
+    }
+
+    int px(int twips) const { return qtview::twipsToPixels(twips, view.dpi()); }
+
+    QWidget* widget(const tk::Control& control) const { return view.widget(control); }
+
+    qtview::QtPlatform platform;
+    tk::Program program{platform.platform()};
+    App app{program};
+    MainForm& f = app.mainForm;
+    qtview::ProgramView views{program};
+    qtview::FormView& view = views.of(f);
+    std::vector<QString> shownTexts;
+    std::function<void()> whileOpen;
+    std::function<void(QDialog&)> answerWith;
+};
+
+// A small window of every kind of control, with a count of every event, for
+// trying the routes into the model on their own. Its width cuts FarAway off.
+class ProbeForm : public tk::Form {
+public:
+    explicit ProbeForm(tk::Program& p)
+        : tk::Form(p, "Probe", {.caption = "探针", .width = 4000, .height = 3000}) {
+        for (const auto& control : controls()) {
+            control->onClick.bind([this, c = control.get()] { ++clicks[c->name()]; });
+            control->onMouseMove.bind([this, c = control.get()] { ++moves[c->name()]; });
+        }
+        Tick.onTick.bind([this] { ++ticks; });
+    }
+
+    // clang-format off
+    tk::Frame& Outer = add<tk::Frame>("Outer", {.caption = "外框", .at = {0, 0, 3800, 2800}});
+    tk::CommandButton& Inner = add<tk::CommandButton>("Inner", Outer, {.caption = "按钮", .at = {100, 200, 900, 400}});
+    tk::TextBox& Line = add<tk::TextBox>("Line", Outer, {.at = {100, 700, 1500, 300}});
+    tk::TextBox& Log = add<tk::TextBox>("Log", Outer, {.at = {100, 1100, 1500, 900}, .multiLine = true, .locked = true});
+    tk::CheckBox& Check = add<tk::CheckBox>("Check", Outer, {.caption = "勾选", .at = {1800, 200, 1000, 300}});
+    tk::OptionButton& OptionA = add<tk::OptionButton>("OptionA", Outer, {.caption = "甲", .at = {1800, 600, 1000, 300}, .value = 1});
+    tk::OptionButton& OptionB = add<tk::OptionButton>("OptionB", Outer, {.caption = "乙", .at = {1800, 1000, 1000, 300}});
+    tk::ComboBox& Combo = add<tk::ComboBox>("Combo", Outer, {.at = {1800, 1400, 1000, 300}, .items = {"一", "二"}});
+    tk::CommandButton& FarAway = add<tk::CommandButton>("FarAway", {.caption = "远处", .at = {5000, 200, 900, 400}});
+    tk::Timer& Tick = addTimer("Tick");
+    // clang-format on
+
+    std::map<std::string, int> clicks;
+    std::map<std::string, int> moves;
+    int ticks = 0;
+};

@@ -1,0 +1,229 @@
+// Every route by which a person acts on the real widgets (mouse, keys,
+// assistive technology, a widget's own setter) reaches the model through its
+// one check, once, and leaves the widget showing the model's value.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "qt_fixture.h"
+
+namespace {
+
+class QtInputTest : public QtTest {
+protected:
+    QtInputTest() {
+        probe.show();
+        QApplication::setActiveWindow(&probeView.window());
+    }
+
+    QWidget* at(const tk::Control& control) const { return probeView.widget(control); }
+    template <class W>
+    W& as(const tk::Control& control) const {
+        return *static_cast<W*>(at(control));
+    }
+    static QAccessibleInterface* accessible(QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget);
+    }
+    static void accessibleAction(QWidget* widget, const QString& action) {
+        accessible(widget)->actionInterface()->doAction(action);
+    }
+
+    ProbeForm probe{program};
+    qtview::FormView probeView{probe};
+};
+
+TEST_F(QtInputTest, AMouseEventActsOnlyForTheControlUnderThePointerAndOnlyOnce) {
+    auto& log = as<QPlainTextEdit>(probe.Log);
+    QTest::mouseClick(log.viewport(), Qt::LeftButton);
+    EXPECT_EQ(probe.clicks["Log"], 1) << "not once from the viewport and again from the box";
+    EXPECT_EQ(probe.clicks["Outer"], 0);
+
+    QTest::mouseMove(at(probe.Inner), QPoint(5, 5));
+    QTest::mouseMove(at(probe.Inner), QPoint(8, 8));
+    EXPECT_GE(probe.moves["Inner"], 1);
+    QTest::mouseMove(log.viewport(), QPoint(5, 5));
+    QTest::mouseMove(log.viewport(), QPoint(9, 9));
+    EXPECT_GE(probe.moves["Log"], 1);
+    EXPECT_EQ(probe.moves["Outer"], 0) << "moves over a button or box never reach the frame";
+
+    QTest::mouseClick(at(probe.Inner), Qt::LeftButton);
+    QTest::mouseClick(at(probe.Line), Qt::LeftButton);
+    EXPECT_EQ(probe.clicks["Inner"], 1);
+    EXPECT_EQ(probe.clicks["Line"], 1);
+    EXPECT_EQ(probe.clicks["Outer"], 0);
+    QTest::mouseClick(at(probe.Outer), Qt::LeftButton, {},
+                      QPoint(3, at(probe.Outer)->height() - 3));
+    EXPECT_EQ(probe.clicks["Outer"], 1) << "the frame's own area is the frame's";
+}
+
+TEST_F(QtInputTest, DisabledAndHiddenControlsIgnoreEveryRoute) {
+    probe.Outer.setEnabled(false);
+    auto& log = as<QPlainTextEdit>(probe.Log);
+    for (QWidget* target : {at(probe.Inner), at(probe.Line), log.viewport(), at(probe.Check)}) {
+        QTest::mouseMove(target, QPoint(4, 4));
+        QTest::mouseMove(target, QPoint(6, 6));
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+    accessibleAction(at(probe.Check), QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(probe.clicks.empty());
+    EXPECT_TRUE(probe.moves.empty());
+    EXPECT_EQ(probe.Check.value(), 0);
+    EXPECT_EQ(as<QCheckBox>(probe.Check).checkState(), Qt::Unchecked);
+
+    probe.Outer.setEnabled(true);
+    probe.Inner.setVisible(false);
+    as<QPushButton>(probe.Inner).click();  // as a stale accessibility proxy would
+    EXPECT_FALSE(probe.Inner.click());
+    EXPECT_EQ(probe.clicks["Inner"], 0);
+}
+
+TEST_F(QtInputTest, OffViewControlsTakeNoFocusNoKeyAndNoPressUntilInView) {
+    QWidget* farAway = at(probe.FarAway);
+    EXPECT_EQ(farAway->focusPolicy(), Qt::NoFocus);
+    as<QPushButton>(probe.FarAway).click();  // Space, or the press action
+    accessibleAction(farAway, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(probe.clicks["FarAway"], 0);
+
+    at(probe.Inner)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), at(probe.Inner));
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(std::count(visited.begin(), visited.end(), farAway), 0);
+    EXPECT_GT(std::count(visited.begin(), visited.end(), at(probe.Line)), 0)
+        << "Tab does go round the controls in view";
+
+    probe.setWidth(6500);
+    EXPECT_NE(farAway->focusPolicy(), Qt::NoFocus);
+    as<QPushButton>(probe.FarAway).click();
+    EXPECT_EQ(probe.clicks["FarAway"], 1);
+
+    farAway->setFocus();
+    probe.setWidth(4000);
+    EXPECT_FALSE(farAway->hasFocus()) << "a control that leaves the view gives up the focus";
+}
+
+TEST_F(QtInputTest, TextFromAnyRouteReachesTheModelAndRefusedTextIsTakenBack) {
+    auto& line = as<QLineEdit>(probe.Line);
+    accessible(&line)->setText(QAccessible::Value, "会议");
+    EXPECT_EQ(probe.Line.text(), "会议");
+    accessible(&line)->editableTextInterface()->insertText(2, "室");
+    EXPECT_EQ(probe.Line.text(), "会议室");
+    line.setFocus();
+    QTest::keyClicks(&line, "A");
+    EXPECT_EQ(probe.Line.text(), "会议室A");
+
+    probe.Line.setText("模型");
+    EXPECT_EQ(line.text(), "模型");
+    probe.Outer.setEnabled(false);
+    accessible(&line)->setText(QAccessible::Value, "偷偷");
+    EXPECT_EQ(probe.Line.text(), "模型");
+    EXPECT_EQ(line.text(), "模型") << "the box shows the model's text again";
+
+    auto& log = as<QPlainTextEdit>(probe.Log);
+    probe.Log.setText("第一行\r\n第二行");
+    log.setPlainText("改写");
+    QApplication::processEvents();
+    EXPECT_EQ(probe.Log.text(), "第一行\r\n第二行") << "a locked box takes no text";
+    EXPECT_EQ(log.toPlainText(), "第一行\n第二行");
+}
+
+TEST_F(QtInputTest, TheModelsTextChangesAreNotEchoedBackAsEdits) {
+    int changes = 0;
+    probe.Line.onChange.bind([&] { ++changes; });
+    probe.Line.setText("一");
+    probe.Line.setText("二");
+    EXPECT_EQ(changes, 2) << "one change handler run per change from code, none from the echo";
+    EXPECT_EQ(as<QLineEdit>(probe.Line).text(), "二");
+}
+
+TEST_F(QtInputTest, CheckBoxesAndOptionsShowTheModelsValueAfterEveryRoute) {
+    auto& check = as<QCheckBox>(probe.Check);
+    accessibleAction(&check, QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(probe.Check.value(), 1);
+    EXPECT_EQ(probe.clicks["Check"], 1) << "the toggle of assistive technology is a click";
+    QTest::mouseClick(&check, Qt::LeftButton);
+    EXPECT_EQ(probe.Check.value(), 0);
+    EXPECT_EQ(check.checkState(), Qt::Unchecked);
+    probe.Check.setValue(2);
+    QTest::mouseClick(&check, Qt::LeftButton);
+    EXPECT_EQ(probe.Check.value(), 0) << "a click on the grayed state unchecks";
+    EXPECT_EQ(check.checkState(), Qt::Unchecked);
+
+    auto& a = as<QRadioButton>(probe.OptionA);
+    auto& b = as<QRadioButton>(probe.OptionB);
+    QTest::mouseClick(&a, Qt::LeftButton);
+    EXPECT_TRUE(probe.OptionA.value());
+    EXPECT_TRUE(a.isChecked()) << "clicking the selected option leaves it selected";
+    accessibleAction(&b, QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(probe.OptionB.value());
+    EXPECT_FALSE(probe.OptionA.value());
+    EXPECT_TRUE(b.isChecked());
+    EXPECT_FALSE(a.isChecked());
+
+    b.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &b);
+    QTest::keyClick(&b, Qt::Key_Up);
+    EXPECT_TRUE(probe.OptionA.value()) << "arrow keys move between the options";
+    EXPECT_TRUE(a.isChecked());
+    EXPECT_FALSE(b.isChecked());
+
+    probe.OptionA.setValue(false);
+    EXPECT_FALSE(a.isChecked()) << "the model may have no option selected";
+    EXPECT_FALSE(b.isChecked());
+    EXPECT_EQ(accessible(&a)->role(), QAccessible::RadioButton);
+}
+
+TEST_F(QtInputTest, AListThatCannotBeReachedKeepsTheModelsSelection) {
+    auto& combo = as<QComboBox>(probe.Combo);
+    probe.Combo.setListIndex(0);
+    probe.clicks.clear();
+    probe.Outer.setEnabled(false);
+    combo.setCurrentIndex(1);
+    emit combo.activated(1);  // what a pick would raise, had Qt let it through
+    EXPECT_EQ(probe.Combo.listIndex(), 0);
+    EXPECT_EQ(combo.currentIndex(), 0);
+    probe.Outer.setEnabled(true);
+    emit combo.activated(1);
+    EXPECT_EQ(probe.Combo.listIndex(), 1);
+    EXPECT_EQ(probe.clicks["Combo"], 1);
+}
+
+TEST_F(QtInputTest, AssistiveTechnologyHearsWindowsPanelsAndRowsByTheirOwnNames) {
+    EXPECT_EQ(accessible(&view.window())->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(&view.window())->text(QAccessible::Name), "青竹白鹭2");
+    QWidget& splash = views.of(app.splashForm).window();
+    EXPECT_EQ(accessible(&splash)->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(&splash)->text(QAccessible::Name), "钟约系统");
+    for (tk::Frame* panel : {&f.Frame2, &f.Frame4, &f.Frame5, &f.Frame3}) {
+        EXPECT_EQ(accessible(widget(*panel))->text(QAccessible::Name).toStdString(),
+                  panel->caption());
+    }
+    EXPECT_EQ(accessible(widget(f.Text1))->text(QAccessible::Name), "活动记录");
+    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Description), "提示行");
+    EXPECT_NE(accessible(widget(f.Combo1))->text(QAccessible::Name),
+              accessible(widget(f.Combo4))->text(QAccessible::Name));
+    EXPECT_EQ(accessible(widget(f.Option1))->role(), QAccessible::RadioButton);
+}
+
+TEST_F(QtInputTest, TheSettingsPanelOutOfViewCannotBeUsedFromTheKeyboard) {
+    f.show();
+    const tk::Control* panel[] = {&f.Command20, &f.Command19, &f.Check1, &f.Check5, &f.Combo7};
+    for (const tk::Control* control : panel) {
+        EXPECT_EQ(widget(*control)->focusPolicy(), Qt::NoFocus) << control->name();
+    }
+    f.setLeft(f.left() - 4230);
+    f.setWidth(f.width() + 4230);
+    EXPECT_NE(widget(f.Command20)->focusPolicy(), Qt::NoFocus) << "in view once the window widens";
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The platform services on Qt: how boxes answer when a person closes them,
+// how closing the main window ends the process, and where the precise timers
+// aim, under a fake wall clock.
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTest>
+
+#include "qt_fixture.h"
+
+namespace {
+
+using QtPlatformTest = QtTest;
+
+TEST_F(QtPlatformTest, EscapeOnTheStartUpQuestionEndsTheProgram) {
+    answerWith = [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    EXPECT_EQ(runTheProcess([this] { app.start(); }), 0);
+    EXPECT_TRUE(program.ended());
+    EXPECT_EQ(app.splash.planAnswer(), 2);
+    ASSERT_EQ(shownTexts.size(), 1u);
+    EXPECT_EQ(shownTexts[0], "你今天是否要定计划？");
+    EXPECT_FALSE(views.of(app.splashForm).window().isVisible());
+}
+
+TEST_F(QtPlatformTest, ClosingABoxByItsCloseButtonIsCancel) {
+    answerWith = [](QDialog& box) { box.close(); };
+    EXPECT_EQ(program.messageBox("要吗？", tk::Buttons::OkCancel, "问"), tk::Answer::Cancel);
+    EXPECT_EQ(program.inputBox("密码：", "问", "默认"), "");
+    answerWith = [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    EXPECT_EQ(program.inputBox("密码：", "问", "默认"), "");
+    answerWith = {};
+    EXPECT_EQ(program.inputBox("密码：", "问", "默认"), "默认");
+}
+
+TEST_F(QtPlatformTest, ClosingTheMainWindowByTheSystemScoldsAndEndsTheProcess) {
+    f.show();
+    EXPECT_EQ(runTheProcess([this] { view.window().close(); }), 0);
+    ASSERT_EQ(shownTexts.size(), 1u);
+    EXPECT_EQ(shownTexts[0], "用这种卑鄙的手段退出。。哼，我鄙视你！");
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(view.window().isVisible());
+}
+
+// Whole-second timers tick first one interval after arming, then 2 ms after
+// each turn of the wall clock's second.
+TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
+    ProbeForm probe(program);
+    qtview::QtTimers& timers = platform.timers;
+    qint64 now = 1'700'000'000'400;  // 400 ms into a second
+    timers.setWallClock([&now] { return now; });
+
+    probe.Tick.setInterval(1000);
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
+    now += 1000;
+    timers.wake(probe.Tick);
+    EXPECT_EQ(probe.ticks, 1);
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 602) << "aimed at 2 ms after the next turn";
+
+    now += 597;  // woke 5 ms early
+    timers.wake(probe.Tick);
+    EXPECT_EQ(probe.ticks, 1) << "no tick before the turn it was aimed at";
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 5);
+    now += 5;
+    timers.wake(probe.Tick);
+    EXPECT_EQ(probe.ticks, 2);
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
+
+    now += 1000 - 3'600'000;  // the wall clock was set back an hour
+    timers.wake(probe.Tick);
+    EXPECT_EQ(probe.ticks, 3) << "a clock set back does not hold the timer for the difference";
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
+
+    probe.Tick.setInterval(330);
+    timers.wake(probe.Tick);
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 330) << "other intervals are plain";
+    probe.Tick.setInterval(0);
+    EXPECT_EQ(timers.nextWakeMs(probe.Tick), -1);
+}
+
+}  // namespace
