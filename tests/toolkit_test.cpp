@@ -208,10 +208,76 @@ TEST_F(ToolkitTest, EnterPressesTheDefaultButtonOnlyWhenItCanBePressed) {
     int clicks = 0;
     form.Inner.onClick.bind([&] { ++clicks; });
     form.setDefaultButton(form.Inner);
-    ASSERT_TRUE(User::pressEnter(form));
+    EXPECT_TRUE(User::pressEnter(form));
     form.Inner.setEnabled(false);
-    EXPECT_FALSE(User::pressEnter(form));
+    EXPECT_FALSE(User::pressEnter(form)) << "disabled";
+    form.Inner.setEnabled(true);
+    form.Inner.setVisible(false);
+    EXPECT_FALSE(User::pressEnter(form)) << "hidden";
+    form.Inner.setVisible(true);
+    form.Outer.setEnabled(false);
+    EXPECT_FALSE(User::pressEnter(form)) << "in a disabled frame";
+    form.Outer.setEnabled(true);
+    form.setDefaultButton(form.FarAway);
+    EXPECT_FALSE(User::pressEnter(form)) << "out of view";
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ToolkitTest, NoRouteActsOnAControlThatCannotBeReached) {
+    int events = 0;
+    tk::Control* const all[] = {&form.Inner, &form.Check, &form.Combo, &form.OptionB, &form.Text};
+    for (tk::Control* c : all) {
+        c->onClick.bind([&] { ++events; });
+        c->onMouseMove.bind([&] { ++events; });
+    }
+    form.Text.onChange.bind([&] { ++events; });
+    auto everyRoute = [&] {
+        return form.Inner.click() + form.Inner.mouseMove() + form.Check.click() +
+               form.OptionB.click() + form.Combo.choose(1) + form.Text.edit("x") +
+               form.Text.click() + form.Text.mouseMove();
+    };
+    form.Outer.setEnabled(false);
+    form.Check.setEnabled(false);
+    form.Combo.setVisible(false);
+    form.Text.setLeft(3500);  // wholly right of the window
+    EXPECT_EQ(everyRoute(), 0);
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(form.Check.value(), 0);
+    EXPECT_TRUE(form.OptionA.value());
+    EXPECT_EQ(form.Combo.listIndex(), -1);
+    EXPECT_EQ(form.Text.text(), "");
+
+    form.Outer.setEnabled(true);
+    form.Check.setEnabled(true);
+    form.Combo.setVisible(true);
+    form.Text.setLeft(2900);  // partly in view is in reach
+    EXPECT_EQ(everyRoute(), 8);
+    EXPECT_EQ(events, 8);
+}
+
+TEST_F(ToolkitTest, ALockedBoxTakesNoTextFromAPersonButFromCode) {
+    tk::testing::TestPlatform other;
+    class LockedForm : public tk::Form {
+    public:
+        using tk::Form::Form;
+        tk::TextBox& Box = add<tk::TextBox>("Box", {.at = {0, 0, 500, 500}, .locked = true});
+    } locked(other.program, "Locked", tk::FormDesign{.width = 1000, .height = 1000});
+    locked.show();
+    EXPECT_FALSE(locked.Box.edit("typed"));
+    locked.Box.setText("written");
+    EXPECT_EQ(locked.Box.text(), "written");
+}
+
+TEST_F(ToolkitTest, AnEventTakesOneHandlerAndASecondBindingFailsLoudly) {
+    form.Inner.onClick.bind([] {});
+    try {
+        form.Inner.onClick.bind([] {});
+        FAIL() << "the second binding was taken";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "Inner_Click has a handler already");
+    }
+    form.onLoad.bind([] {});
+    EXPECT_THROW(form.onLoad.bind([] {}), std::logic_error);
 }
 
 }  // namespace
