@@ -41,9 +41,12 @@ protected:
         ASSERT_TRUE(User::choose(s, time.substr(6, 2)));
     }
 
-    // Starts a task the way a person does, answering the confirmation with OK.
+    // Starts a task the way a person does, answering the confirmation with OK;
+    // from the slot's panel if it is open already.
     void startTask(int slot, const std::string& when, const TaskEntry& entry = {}) {
-        ASSERT_TRUE(User::click(slotButton(slot)));
+        if (!f.Frame2.visible()) {
+            ASSERT_TRUE(User::click(slotButton(slot)));
+        }
         if (entry.title) {
             ASSERT_TRUE(User::retype(f.Text2, *entry.title));
         }
@@ -57,6 +60,30 @@ protected:
         p.boxes.reply(ok());
         ASSERT_TRUE(User::click(f.Command5));
         ASSERT_TRUE(app.tasks.isRunning(slot));
+    }
+
+    // Gives the selected slot a password through 设置密码, as a person does:
+    // the old one first when it has one. The task settings panel stays open.
+    void setPasswordOfSelected(const std::string& password, const std::string& old = "") {
+        ASSERT_TRUE(User::click(f.Command8));
+        if (!old.empty()) {
+            ASSERT_TRUE(User::type(f.Text6, old));
+        }
+        ASSERT_TRUE(User::type(f.Text4, password));
+        ASSERT_TRUE(User::type(f.Text5, password));
+        p.boxes.reply(ok());
+        ASSERT_TRUE(User::click(f.Command13));
+        ASSERT_FALSE(f.Frame4.visible());
+    }
+
+    // Protects a slot: selects it and sets its password; a running slot's
+    // panel is then closed with 继续任务, a waiting slot's stays open.
+    void protect(int slot, const std::string& password) {
+        ASSERT_TRUE(User::click(slotButton(slot)));
+        setPasswordOfSelected(password);
+        if (f.Command18.visible()) {
+            ASSERT_TRUE(User::click(f.Command18));
+        }
     }
 
     tk::CommandButton& slotButton(int slot) {

@@ -24,7 +24,8 @@ protected:
     // A running slot protected by a password, with the cancel-with-password panel open.
     void openProtected(int slot, const std::string& password) {
         startTask(slot, "18:00:00");
-        app.tasks.setPassword(slot, password);
+        protect(slot, password);
+        p.boxes.forget();
         ASSERT_TRUE(User::click(slotButton(slot)));
         ASSERT_TRUE(User::click(f.Command6));
     }
@@ -71,7 +72,7 @@ TEST_F(CancellingTest, WaitingSlotIsDiscardedWithoutAQuestion) {
 
 TEST_F(CancellingTest, ProtectedSlotAsksForThePasswordInItsOwnPanel) {
     openProtected(1, "abc");
-    EXPECT_TRUE(p.boxes.shown().size() == 1) << "no question, only the start's confirmation";
+    EXPECT_TRUE(p.boxes.shown().empty()) << "no question";
     EXPECT_TRUE(f.Frame5.visible());
     EXPECT_EQ(f.height(), 4110 + 2160 + 1300);
     EXPECT_EQ(f.Frame1.height(), 735 + 2160 + 1300);
@@ -119,8 +120,7 @@ TEST_F(CancellingTest, WrongPasswordIsRefusedLoggedAndLeavesTheTaskRunning) {
 }
 
 TEST_F(CancellingTest, RefusalShowsContinueEvenForAWaitingSlot) {
-    app.tasks.setPassword(2, "pw");
-    ASSERT_TRUE(User::click(f.Command2));
+    protect(2, "pw");
     ASSERT_TRUE(User::click(f.Command6));
     ASSERT_TRUE(User::click(f.Command16));
     EXPECT_EQ(p.boxes.last().title, "我鄙视你！！");
@@ -136,7 +136,7 @@ class DeliveryDuringCancelPanelTest : public CancellingTest {
 protected:
     void openThenDeliver(int slot) {
         startTask(slot, "09:31:00");
-        app.tasks.setPassword(slot, "abc");
+        protect(slot, "abc");
         ASSERT_TRUE(User::click(slotButton(slot)));
         ASSERT_TRUE(User::click(f.Command6));
         p.time.setTimeOfDay(9, 31, 1);
@@ -191,7 +191,7 @@ TEST_F(CancellingTest, CancelHintNamesTheProtectionOfTheSelectedSlot) {
     ASSERT_TRUE(User::click(f.Command2));
     ASSERT_TRUE(User::hover(f.Command6));
     EXPECT_EQ(f.Label16.caption(), "取消当前任务");
-    app.tasks.setPassword(2, "pw");
+    setPasswordOfSelected("pw");
     ASSERT_TRUE(User::hover(f.Command6));
     EXPECT_EQ(f.Label16.caption(), "任务2已加密");
     ASSERT_TRUE(User::hover(f.Command7));

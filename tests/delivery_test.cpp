@@ -23,7 +23,7 @@ protected:
 
 TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
     startTask(1, "14:05:30");
-    app.tasks.setPassword(1, "secret");
+    protect(1, "secret");
     f.setWindowState(tk::WindowState::Minimized);
     p.time.setTimeOfDay(14, 5, 29, 900);
     EXPECT_EQ(reminderBoxes(1), 0);

@@ -103,8 +103,11 @@ TEST_F(QtTest, WindowMinimisedByTheUserComesBackWhenTheProgramAsks) {
 
 TEST_F(QtTest, EnterInThePasswordBoxPressesTheDefaultButton) {
     f.show();
-    app.tasks.setPassword(3, "pw");
     f.Command3.click();
+    f.Command8.click();
+    f.Text4.edit("pw");
+    f.Text5.edit("pw");
+    f.Command13.click();
     f.Command6.click();
     ASSERT_TRUE(view.widget(f.Frame5)->isVisible());
     QWidget* box = view.widget(f.Text7);

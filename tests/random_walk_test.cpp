@@ -18,9 +18,12 @@ public:
         p_.time.advance(3000);
         p_.time.setTimeOfDay(pick(0, 23), pick(0, 59), pick(0, 59), pick(0, 999));
         log_ = f_.Text1.text();
+        left_ = f_.left();
+        myPassword_ = anyWord();
     }
 
-    // Runs `steps` random actions; returns the first broken rule, or "".
+    // Runs `steps` random actions, lets every task fall due, then leaves the
+    // program by one of its routes; returns the first broken rule, or "".
     std::string run(int steps) {
         for (int i = 0; i < steps; ++i) {
             act();
@@ -30,7 +33,9 @@ public:
         for (int n = 1; n <= 4; ++n) {
             if (outstanding_[n - 1] != 0) return "slot " + std::to_string(n) + " never delivered";
         }
-        return check();
+        if (std::string broken = check(); !broken.empty()) return broken;
+        leave();
+        return checkEnd();
     }
 
     std::string history() const { return history_.str(); }
@@ -47,8 +52,14 @@ private:
         return *items[static_cast<std::size_t>(pick(0, static_cast<int>(items.size()) - 1))];
     }
 
+    static constexpr std::array<const char*, 5> kWords{"a", "A", "密码", " ", "提醒"};
+    std::string anyWord() { return kWords[static_cast<std::size_t>(pick(0, 4))]; }
+
+    // OK or Cancel; an input box gets one of the words that are typed into
+    // the password boxes, or nothing.
     Reply answer() {
         Reply reply = pick(0, 1) == 0 ? ok() : cancel();
+        if (pick(0, 3) != 0) reply.text = pick(0, 1) == 0 ? myPassword_ : anyWord();
         if (pick(0, 2) == 0) {
             const int ms = pick(0, 2500);
             reply.whileOpen = [this, ms] { p_.time.advance(ms); };
@@ -69,8 +80,11 @@ private:
         history_ << p_.program.clockText() << ' ';
         if (roll < 30) {
             auto buttons = reachable(tk::Kind::CommandButton);
-            auto options = reachable(tk::Kind::OptionButton);
-            buttons.insert(buttons.end(), options.begin(), options.end());
+            std::erase(buttons, &f_.Command12);  // leaving is the walk's last step
+            for (tk::Kind kind : {tk::Kind::OptionButton, tk::Kind::CheckBox}) {
+                auto more = reachable(kind);
+                buttons.insert(buttons.end(), more.begin(), more.end());
+            }
             if (buttons.empty()) return note("nothing to click");
             tk::Control& c = anyOf(buttons);
             note("click " + c.name());
@@ -86,14 +100,16 @@ private:
             auto boxes = reachable(tk::Kind::TextBox);
             if (boxes.empty()) return note("no box");
             auto& box = static_cast<tk::TextBox&>(anyOf(boxes));
-            static const std::array<const char*, 5> words{"a", "A", "密码", " ", "提醒"};
-            const std::string word = words[static_cast<std::size_t>(pick(0, 4))];
+            const std::string word = anyWord();
             const bool over = pick(0, 3) == 0;
             note((over ? "retype " : "type ") + box.name() + " '" + word + "'");
             (void)(over ? User::retype(box, word) : User::type(box, word));
-        } else if (roll < 60) {
+        } else if (roll < 59) {
             note("enter");
             (void)User::pressEnter(f_);
+        } else if (roll < 60) {
+            note("restore from the task bar");
+            User::restoreFromTaskBar(f_);
         } else if (roll < 64) {
             auto all = reachable(tk::Kind::CommandButton);
             if (all.empty()) return note("nothing to hover");
@@ -108,9 +124,25 @@ private:
             const int ms = pick(1, 3) * 3'600'000;
             note("wait " + std::to_string(ms / 3'600'000) + " h");
             p_.time.advance(ms);
-        } else {
+        } else if (roll < 92) {
             pickSoonDueTime();
+        } else {
+            typeMyPassword();
         }
+    }
+
+    // A person keeps to one password of their own, types it wherever a
+    // password box is open, and often confirms with Enter.
+    void typeMyPassword() {
+        const bool enter = pick(0, 1) == 0;
+        note("my password '" + myPassword_ + "' into every open password box" +
+             (enter ? ", enter" : ""));
+        for (const auto& control : f_.controls()) {
+            if (control->kind() != tk::Kind::TextBox) continue;
+            auto& box = static_cast<tk::TextBox&>(*control);
+            if (box.password()) (void)User::retype(box, myPassword_);
+        }
+        if (enter) (void)User::pressEnter(f_);
     }
 
     // What a person who wants a reminder soon does: content, then a time a few
@@ -135,12 +167,30 @@ private:
 
     void note(const std::string& what) { history_ << what << '\n'; }
 
+    // Whether one of the log entries in `added` ends in `tail` (an entry is
+    // followed by the next one's line break, or by the end of what was added).
+    static bool hasEntryEndingIn(const std::string& added, const std::string& tail) {
+        for (std::size_t at = added.find(tail); at != std::string::npos;
+             at = added.find(tail, at + 1)) {
+            const std::size_t after = at + tail.size();
+            if (after == added.size() || added.compare(after, 2, "\r\n") == 0) return true;
+        }
+        return false;
+    }
+
     std::string check() {
-        const bool panelOpen = f_.Frame2.visible() || f_.Frame4.visible() || f_.Frame5.visible();
-        if (!panelOpen && (f_.height() != 4110 || f_.width() != 5745 ||
-                           f_.Frame1.geometry() != tk::Rect{120, 360, 5535, 735} ||
-                           f_.Frame3.geometry() != tk::Rect{120, 1120, 5535, 2895})) {
-            return "layout not back to its design with every panel closed";
+        // Each open panel adds its own amount, and nothing else moves.
+        const int grown =
+            2160 * f_.Frame2.visible() + 1300 * f_.Frame4.visible() + 1300 * f_.Frame5.visible();
+        const int widened = f_.Frame1.enabled() ? 0 : 4230;  // only the settings panel disables it
+        if (f_.height() != 4110 + grown || f_.width() != 5745 + widened ||
+            f_.left() != left_ - widened ||
+            f_.Frame1.geometry() != tk::Rect{120, 360, 5535, 735 + grown} ||
+            f_.Frame3.geometry() != tk::Rect{120, 1120 + grown, 5535, 2895}) {
+            return "layout not what its open panels make it";
+        }
+        if (!app_.exitPassword.exitPassword().empty() && app_.exitPassword.exitLockOn() != 1) {
+            return "an exit password in force while the protection is off";
         }
         if (f_.Frame2.visible() && f_.Command5.visible() == f_.Command18.visible()) {
             return "not exactly one of 开始任务 and 继续任务";
@@ -172,14 +222,75 @@ private:
                     return "slot " + name + " delivered twice";
                 }
             }
+            const bool delivered =
+                std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(boxesSeen_), boxes.end(),
+                            [&](const auto& box) { return box.text == "任务" + name + "提醒"; });
+            const bool cancelled = hasEntryEndingIn(added, "->任务" + name + "取消");
+            if ((delivered || cancelled) && !app_.tasks.slot(n).password.empty()) {
+                return "slot " + name + " kept its password past its end";
+            }
             if (wasRunning_[static_cast<std::size_t>(n - 1)] && !running && open == 1) --open;
             if (open != (running ? 1 : 0)) return "slot " + name + " lost track of its task";
             wasRunning_[static_cast<std::size_t>(n - 1)] = running;
+        }
+        for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {
+            if (boxes[i].input &&
+                (boxes[i].echo != tk::Echo::Secret || !boxes[i].defaultText.empty())) {
+                return "a password was asked for in clear: " + boxes[i].text;
+            }
         }
         boxesSeen_ = boxes.size();
         return {};
     }
 
+    // 退出, answered at random, or closing the window by the window system.
+    void leave() {
+        history_ << p_.program.clockText() << ' ';
+        scoldingsBefore_ = scoldings();
+        if (pick(0, 3) == 0) {
+            note("close the window");
+            byClosing_ = true;
+            User::closeWindow(f_);
+            return;
+        }
+        // From wherever the walk stopped: panels closed as a person would.
+        User::restoreFromTaskBar(f_);
+        for (tk::CommandButton* close :
+             {&f_.Command20, &f_.Command14, &f_.Command17, &f_.Command18}) {
+            (void)User::click(*close);
+        }
+        note(std::string("退出") + (User::canReach(f_.Command12) ? "" : " (out of reach)"));
+        (void)User::click(f_.Command12);
+    }
+
+    int scoldings() const {
+        return static_cast<int>(
+            std::count_if(p_.boxes.shown().begin(), p_.boxes.shown().end(),
+                          [](const auto& box) { return box.title == "鄙视+ing"; }));
+    }
+
+    // Closing always ends, with the scolding; 退出 ends or not, never with it.
+    std::string checkEnd() {
+        const bool ended = p_.program.ended();
+        if (byClosing_ && (!ended || scoldings() != scoldingsBefore_ + 1)) {
+            return "closing the window did not scold and end";
+        }
+        if (!byClosing_ && scoldings() != scoldingsBefore_) return "退出 scolded";
+        if (!ended) return check();
+        if (p_.lifetime.ends != 1 || f_.visible() || app_.splashForm.visible()) {
+            return "the end left something behind";
+        }
+        for (const auto& timer : f_.timers()) {
+            if (timer->interval() != 0) return "a timer runs past the end";
+        }
+        ++endings_;
+        return {};
+    }
+
+public:
+    int endings() const { return endings_; }
+
+private:
     // Lets time run to each running task's due second in turn, without
     // ticking through the hours in between.
     void deliverEverything() {
@@ -207,20 +318,28 @@ private:
     std::array<int, 4> outstanding_{};
     std::array<bool, 4> wasRunning_{};
     std::size_t boxesSeen_ = 0;
+    int left_ = 0;
+    std::string myPassword_;
+    bool byClosing_ = false;
+    int scoldingsBefore_ = 0;
+    int endings_ = 0;
     std::ostringstream history_;
 };
 
 TEST(RandomWalk, WhatAPersonCanDoNeverBreaksTheRules) {
     int reminders = 0;
+    int endings = 0;
     for (unsigned seed = 1; seed <= 1500; ++seed) {
         Walk walk(seed);
-        const std::string broken = walk.run(60);
+        const std::string broken = walk.run(100);
         if (!broken.empty()) {
             FAIL() << "seed " << seed << ": " << broken << "\nsteps:\n" << walk.history();
         }
         reminders += walk.reminders();
+        endings += walk.endings();
     }
-    EXPECT_GT(reminders, 1500) << "the walks must reach deliveries, not only wander";
+    EXPECT_GT(reminders, 1000) << "the walks must reach deliveries, not only wander";
+    EXPECT_GT(endings, 300) << "and end the program by its routes";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "appearance/hints.h"
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
+#include "security/exit_password.h"
+#include "security/task_passwords.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
 #include "tasks/tasks.h"
@@ -21,7 +23,9 @@ public:
     ActivityLog log{mainForm.Text1};
     DisplaySettings display{mainForm};
     Tasks tasks{mainForm, log};
-    Shell shell{mainForm, tasks, display};
+    TaskPasswords taskPasswords{mainForm, tasks, log};
+    ExitPassword exitPassword{mainForm};
+    Shell shell{mainForm, tasks, display, exitPassword};
     Hints hints{mainForm};
     Splash splash{splashForm, [this] { mainForm.show(); }};
 };

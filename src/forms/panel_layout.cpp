@@ -10,6 +10,11 @@ void growSlotArea(MainForm& f, int twips) {
     f.setHeight(f.height() + twips);
 }
 
+void widenForSettings(MainForm& f, int twips) {
+    f.setLeft(f.left() - twips);
+    f.setWidth(f.width() + twips);
+}
+
 void openPasswordPanel(MainForm& f, tk::Frame& panel, std::initializer_list<tk::Control*> locked) {
     panel.setVisible(true);
     growSlotArea(f, kPasswordPanel);

@@ -14,10 +14,19 @@ namespace panel_layout {
 
 constexpr int kTaskPanel = 2160;
 constexpr int kPasswordPanel = 1300;
+constexpr int kSettingsPanel = 4230;
 
 void growSlotArea(MainForm& f, int twips);
 inline void shrinkSlotArea(MainForm& f, int twips) {
     growSlotArea(f, -twips);
+}
+
+// The settings panel lies right of the window's client area: the window
+// moves left and widens by the same amount, so its right edge stays put on
+// the screen and the panel comes into view; narrowing takes it back.
+void widenForSettings(MainForm& f, int twips);
+inline void narrowFromSettings(MainForm& f, int twips) {
+    widenForSettings(f, -twips);
 }
 
 // The password panels that open below the task settings panel: the panel is

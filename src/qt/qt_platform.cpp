@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QInputDialog>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProxyStyle>
@@ -55,8 +56,9 @@ tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
 }
 
 std::string QtDialogs::input(const std::string& prompt, const std::string& title,
-                             const std::string& defaultText) {
+                             const std::string& defaultText, tk::Echo echo) {
     QInputDialog box;
+    if (echo == tk::Echo::Secret) box.setTextEchoMode(QLineEdit::Password);
     box.setWindowTitle(shownLines(title));
     box.setLabelText(shownLines(prompt));
     box.setTextValue(shownLines(defaultText));

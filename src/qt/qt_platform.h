@@ -24,7 +24,7 @@ public:
     tk::Answer message(const std::string& text, tk::Buttons buttons,
                        const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
-                      const std::string& defaultText) override;
+                      const std::string& defaultText, tk::Echo echo) override;
 
     // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
     void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }

@@ -1,6 +1,7 @@
 #include "shell/shell.h"
 
 #include "forms/look.h"
+#include "security/exit_password.h"
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
@@ -8,10 +9,13 @@ namespace {
 const char* const kTitle = "钟约系统";
 }
 
-Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display)
-    : f(form), tasks_(tasks), display_(display) {
+Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock)
+    : f(form), tasks_(tasks), display_(display), lock_(lock) {
     f.onLoad.bind([this] { Form_Load(); });
     f.onUnload.bind([this] { Form_Unload(); });
+    f.Command9.onClick.bind([this] { Command9_Click(); });
+    f.Command12.onClick.bind([this] { Command12_Click(); });
+    f.Command12.onMouseMove.bind([this] { Command12_MouseMove(); });
     f.Timer5.onTick.bind([this] { Timer5_Timer(); });
     f.Timer6.onTick.bind([this] { Timer6_Timer(); });
 }
@@ -24,6 +28,50 @@ void Shell::Form_Unload() {
     tk::Program& program = f.program();
     program.messageBox("用这种卑鄙的手段退出。。哼，我鄙视你！", tk::Buttons::Ok, "鄙视+ing");
     program.end();
+}
+
+// Everything keeps running; a reminder brings the window back.
+void Shell::Command9_Click() {
+    f.setWindowState(tk::WindowState::Minimized);
+}
+
+void Shell::Command12_Click() {
+    const std::string& exitPassword = lock_.exitPassword();
+    if (exitPassword.empty()) {
+        askAndEnd();
+    } else {
+        askPasswordAndEnd(exitPassword);
+    }
+}
+
+void Shell::askAndEnd() {
+    tk::Program& program = f.program();
+    const bool running = tasks_.anyRunning();
+    if (program.messageBox(running ? "有任务正在进行，是否退出？" : "你真的要退出吗？",
+                           tk::Buttons::OkCancel,
+                           running ? "？？？" : "真的吗？") != tk::Answer::Ok) {
+        return;
+    }
+    program.messageBox("退出后不会再提醒你了，请记住你要做的事情", tk::Buttons::Ok, "记住哦");
+    program.end();
+}
+
+// The right password ends at once; a wrong one is told, an empty one or
+// Cancel is not.
+void Shell::askPasswordAndEnd(const std::string& exitPassword) {
+    tk::Program& program = f.program();
+    const std::string answer = program.inputBox(
+        "为了使用户不会误退出，你已经将退出加密，请输入密码才能退出", "", "", tk::Echo::Secret);
+    if (answer == exitPassword) {
+        program.end();
+    } else if (!answer.empty()) {
+        program.messageBox("密码错误", tk::Buttons::Ok, "退出失败");
+    }
+}
+
+// Decided anew on every move, so it follows the settings panel at once.
+void Shell::Command12_MouseMove() {
+    f.Label16.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
 }
 
 void Shell::Timer5_Timer() {

@@ -29,3 +29,10 @@ void Tasks::bind() {
 bool Tasks::isRunning(int slot) const {
     return isSlot(slot) && controls_[index(slot)].timer.interval() == kRunningInterval;
 }
+
+bool Tasks::anyRunning() const {
+    for (int n = 1; n <= 4; ++n) {
+        if (isRunning(n)) return true;
+    }
+    return false;
+}

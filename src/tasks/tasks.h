@@ -16,7 +16,9 @@ class Tasks {
 public:
     Tasks(MainForm& form, ActivityLog& log);
 
+    static bool isSlot(int n) { return n >= 1 && n <= 4; }
     bool isRunning(int slot) const;
+    bool anyRunning() const;
     int currentSlot() const { return currentSlot_; }
     int scheduleMode() const { return scheduleMode_; }
     void setScheduleMode(int mode) { scheduleMode_ = mode; }
@@ -29,7 +31,6 @@ private:
         tk::Timer& timer;
     };
     static std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
-    static bool isSlot(int n) { return n >= 1 && n <= 4; }
     static const SlotTexts& texts(int n) { return kSlotTexts[index(n)]; }
     SlotControls& controls(int n) { return controls_[index(n)]; }
     void bind();

@@ -10,6 +10,8 @@ class Timer;
 
 enum class Buttons { Ok, OkCancel };
 enum class Answer { Ok = 1, Cancel = 2 };
+// How an input box shows what is typed: as it is, or as "*" for a password.
+enum class Echo { Plain, Secret };
 
 class Clock {
 public:
@@ -26,7 +28,7 @@ public:
     virtual ~Dialogs() = default;
     virtual Answer message(const std::string& text, Buttons buttons, const std::string& title) = 0;
     virtual std::string input(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) = 0;
+                              const std::string& defaultText, Echo echo) = 0;
 };
 
 // Makes a timer tick every timer.interval() ms from now on, until disarmed.

@@ -27,10 +27,10 @@ Answer Program::messageBox(const std::string& text, Buttons buttons, const std::
 }
 
 std::string Program::inputBox(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) {
+                              const std::string& defaultText, Echo echo) {
     if (ended_) return {};
     ModalScope modal(modalDepth_);
-    std::string answer = platform_.dialogs.input(prompt, title, defaultText);
+    std::string answer = platform_.dialogs.input(prompt, title, defaultText, echo);
     return ended_ ? std::string() : answer;
 }
 

@@ -23,7 +23,7 @@ public:
     // Modal boxes. After the end none opens: a message gives Cancel, an input "".
     Answer messageBox(const std::string& text, Buttons buttons, const std::string& title);
     std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText);
+                         const std::string& defaultText, Echo echo = Echo::Plain);
     bool modalOpen() const { return modalDepth_ > 0; }
 
     // Stops every timer, closes every window, and from then on no handler runs

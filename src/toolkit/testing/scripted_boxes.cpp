@@ -21,8 +21,8 @@ Answer ScriptedBoxes::message(const std::string& text, Buttons buttons, const st
 }
 
 std::string ScriptedBoxes::input(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) {
-    const Reply reply = next({true, prompt, title, Buttons::OkCancel, defaultText});
+                                 const std::string& defaultText, Echo echo) {
+    const Reply reply = next({true, prompt, title, Buttons::OkCancel, defaultText, echo});
     return reply.answer == Answer::Ok ? reply.text : std::string();
 }
 

@@ -15,6 +15,7 @@ struct BoxRecord {
     std::string title;
     Buttons buttons = Buttons::Ok;
     std::string defaultText;
+    Echo echo = Echo::Plain;
 };
 
 struct Reply {
@@ -39,7 +40,7 @@ class ScriptedBoxes : public Dialogs {
 public:
     Answer message(const std::string& text, Buttons buttons, const std::string& title) override;
     std::string input(const std::string& prompt, const std::string& title,
-                      const std::string& defaultText) override;
+                      const std::string& defaultText, Echo echo) override;
 
     void reply(Reply reply) { script_.push_back(std::move(reply)); }
     void setFallback(std::function<Reply(const BoxRecord&)> fallback) {

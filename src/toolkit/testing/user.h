@@ -29,6 +29,8 @@ public:
     [[nodiscard]] static bool pressEnter(Form& form) { return form.pressEnter(); }
     // Closes the window by the window system, not by a button of the program.
     static void closeWindow(Form& form) { form.requestClose(); }
+    // Brings a minimised window back from the task bar.
+    static void restoreFromTaskBar(Form& form) { form.stateSetBySystem(WindowState::Normal); }
 };
 
 }  // namespace tk::testing

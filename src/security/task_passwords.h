@@ -1,0 +1,25 @@
+#pragma once
+
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
+#include "tasks/tasks.h"
+
+// The password panel of the selected slot (设置密码): set a slot's password
+// the first time, or change it after giving the old one. The passwords
+// themselves are the slots' own; this panel only checks and stores them.
+class TaskPasswords {
+public:
+    TaskPasswords(MainForm& form, Tasks& tasks, ActivityLog& log);
+
+private:
+    void bind();
+    void Command8_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Text5_Change();
+    void closePanel();
+
+    MainForm& f;
+    Tasks& tasks_;
+    ActivityLog& log_;
+};
