@@ -215,6 +215,30 @@ TEST_F(QtInputTest, AssistiveTechnologyHearsWindowsPanelsAndRowsByTheirOwnNames)
     EXPECT_EQ(accessible(widget(f.Option1))->role(), QAccessible::RadioButton);
 }
 
+TEST_F(QtInputTest, TheKeyboardKeepsItsPlaceWhenTheProgramDisablesTheFocus) {
+    f.show();
+    QApplication::setActiveWindow(&view.window());
+    widget(f.Command12)->setFocus();
+    f.Frame3.setEnabled(false);  // as opening a panel does
+    QApplication::processEvents();
+    const QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isEnabled());
+    EXPECT_EQ(focus, widget(f.Command1)) << "on to the next control that can take it";
+
+    widget(f.Command1)->setFocus();
+    QTest::keyClick(widget(f.Command1), Qt::Key_Space);
+    ASSERT_TRUE(f.Frame2.visible());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), widget(f.Text2)) << "on to the panel's first box";
+}
+
+TEST_F(QtInputTest, TheHintLineIsNamedByItsHintOrByWhatItIs) {
+    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Name), "提示行");
+    f.Label16.setCaption("查看任务信息");
+    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Name), "查看任务信息");
+}
+
 TEST_F(QtInputTest, TheSettingsPanelOutOfViewCannotBeUsedFromTheKeyboard) {
     f.show();
     const tk::Control* panel[] = {&f.Command20, &f.Command19, &f.Check1, &f.Check5, &f.Combo7};

@@ -2,6 +2,7 @@
 // how closing the main window ends the process, and where the precise timers
 // aim, under a fake wall clock.
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
@@ -38,6 +39,28 @@ TEST_F(QtPlatformTest, ClosingTheMainWindowByTheSystemScoldsAndEndsTheProcess) {
     EXPECT_EQ(shownTexts[0], "用这种卑鄙的手段退出。。哼，我鄙视你！");
     EXPECT_TRUE(program.ended());
     EXPECT_FALSE(view.window().isVisible());
+}
+
+TEST_F(QtPlatformTest, APasswordIsAskedForWithStarsAndOtherAnswersInClear) {
+    std::vector<QLineEdit::EchoMode> echoes;
+    answerWith = [&](QDialog& box) {
+        echoes.push_back(static_cast<QInputDialog&>(box).textEchoMode());
+        box.reject();
+    };
+    program.inputBox("需要密码", "", "", tk::Echo::Secret);
+    program.inputBox("请输入密码：", "想知密码问阿甲", "5283146");
+    EXPECT_EQ(echoes, (std::vector{QLineEdit::Password, QLineEdit::Normal}));
+}
+
+TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {
+    f.show();
+    QWidget& window = view.window();
+    const QRect before = window.geometry();
+    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
+    EXPECT_EQ(window.width(), px(5745 + 4230));
+    EXPECT_NEAR(window.geometry().right(), before.right(), 1) << "the right edge stays put";
+    QTest::mouseClick(widget(f.Command20), Qt::LeftButton);
+    EXPECT_EQ(window.geometry(), before);
 }
 
 // Whole-second timers tick first one interval after arming, then 2 ms after

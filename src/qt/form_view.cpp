@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "qt/accessible_names.h"
@@ -24,6 +25,17 @@ public:
     explicit FormWindow(tk::Form& form) : form_(form) {}
     double dpi = 96;
     bool pushing = false;
+
+    // Focus lost to a control that the program disabled or hid (the slot
+    // button that opens the task panel) goes on to the next control that can
+    // take it, so the keyboard never loses its place.
+    void keepFocus() {
+        const QWidget* focus = focusWidget();
+        if (!isActiveWindow() || (focus != nullptr && focus->isEnabled() && focus->isVisible())) {
+            return;
+        }
+        focusNextPrevChild(true);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override {
@@ -221,6 +233,15 @@ void FormView::showWindow() {
 void FormView::controlChanged(tk::Control& control, tk::Property property) {
     if (QWidget* w = widget(control)) pushProperty(control, *w, property, dpi_);
     if (property == tk::Property::Geometry) keepFocusInView();
+    if ((property == tk::Property::Enabled || property == tk::Property::Visible) &&
+        !focusCheckPending_) {
+        // After the handler that made the change has finished.
+        focusCheckPending_ = true;
+        QTimer::singleShot(0, window_.get(), [this] {
+            focusCheckPending_ = false;
+            window_->keepFocus();
+        });
+    }
 }
 
 void FormView::formChanged(tk::Property property) {

@@ -43,6 +43,7 @@ private:
     std::unique_ptr<FormWindow> window_;
     std::map<const tk::Control*, QWidget*> widgets_;
     std::map<const tk::Control*, Qt::FocusPolicy> designedFocus_;
+    bool focusCheckPending_ = false;
 };
 
 }  // namespace qtview

@@ -88,7 +88,13 @@ void pushGeometry(const tk::Control& control, QWidget& widget, double dpi) {
 void pushCaption(const tk::Control& control, QWidget& widget, double dpi) {
     const QString caption = toQString(control.caption());
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        if (control.kind() == tk::Kind::Label) label->setText(caption);
+        if (control.kind() == tk::Kind::Label) {
+            // A label says its text; while it has none (the hint line before
+            // the first hint), what it is, not the frame's caption Qt would take.
+            label->setAccessibleName(caption.isEmpty() ? toQString(control.description())
+                                                       : QString());
+            label->setText(caption);
+        }
     } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         button->setText(caption);
     } else if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {

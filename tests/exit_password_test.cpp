@@ -1,0 +1,241 @@
+#include "app_fixture.h"
+
+using tk::testing::typed;
+
+namespace {
+
+class ExitPasswordTest : public AppTest {
+protected:
+    ExitPasswordTest() {
+        startAt(20, 0, 0);
+        f.placedAt(9000, 3000);
+    }
+
+    const std::string& exitPassword() const { return app.exitPassword.exitPassword(); }
+
+    void openSettings(Reply gate = ok()) {
+        if (!exitPassword().empty()) p.boxes.reply(std::move(gate));
+        ASSERT_TRUE(User::click(f.Command10));
+    }
+    // 设置密码 switched on, the new password typed twice, then 修改.
+    void setExitPassword(const std::string& password, const std::string& old = "") {
+        if (app.exitPassword.exitLockOn() == 0) {
+            ASSERT_TRUE(User::click(f.Check5));
+        }
+        if (f.Text8.visible()) {
+            ASSERT_TRUE(User::retype(f.Text8, old));
+        }
+        ASSERT_TRUE(User::retype(f.Text9, password));
+        ASSERT_TRUE(User::retype(f.Text10, password));
+        p.boxes.reply(ok());
+        ASSERT_TRUE(User::click(f.Command15));
+    }
+    std::string exitHint() {
+        EXPECT_TRUE(User::hover(f.Command12));
+        return f.Label16.caption();
+    }
+    bool fieldsShown() const {
+        return f.Text9.visible() && f.Text10.visible() && f.Command15.visible();
+    }
+};
+
+TEST_F(ExitPasswordTest, SettingsPanelComesInFromTheRightAndGoesBackExactly) {
+    EXPECT_FALSE(User::canReach(f.Check5));
+    for (int round = 0; round < 2; ++round) {
+        openSettings();
+        EXPECT_EQ(f.left(), 9000 - 4230) << "the right edge stays put";
+        EXPECT_EQ(f.width(), 5745 + 4230);
+        EXPECT_TRUE(User::canReach(f.Check5));
+        EXPECT_TRUE(User::canReach(f.Command20));
+        EXPECT_FALSE(User::canReach(f.Command1)) << "the reminder settings are disabled";
+        EXPECT_FALSE(User::canReach(f.Command12));
+        ASSERT_TRUE(User::click(f.Command20));
+        EXPECT_EQ(f.left(), 9000);
+        EXPECT_EQ(f.width(), 5745);
+        EXPECT_FALSE(f.Frame6.enabled());
+        EXPECT_FALSE(f.Frame7.enabled());
+        EXPECT_TRUE(User::canReach(f.Command1));
+        EXPECT_TRUE(User::canReach(f.Command12));
+    }
+}
+
+TEST_F(ExitPasswordTest, FirstSettingProtectsBothTheSettingsAndLeaving) {
+    EXPECT_EQ(exitHint(), "全部退出");
+    openSettings();
+    ASSERT_TRUE(User::click(f.Check5));
+    EXPECT_TRUE(fieldsShown());
+    EXPECT_FALSE(f.Text8.visible()) << "no old password to give yet";
+    EXPECT_FALSE(f.Label19.visible());
+    setExitPassword("Geheim");
+    EXPECT_EQ(p.boxes.last().text, "设置成功！");
+    EXPECT_EQ(p.boxes.last().title, "");
+    EXPECT_FALSE(fieldsShown());
+    EXPECT_EQ(f.Check5.value(), 2) << "grayed";
+    EXPECT_EQ(exitPassword(), "Geheim");
+    EXPECT_EQ(app.exitPassword.exitLockOn(), 1);
+    EXPECT_EQ(f.Text9.text(), "");
+    ASSERT_TRUE(User::click(f.Command20));
+    EXPECT_EQ(exitHint(), "全部退出（已加密）");
+
+    for (const Reply& wrong : {typed("geheim"), typed(""), typed("Geheim "), cancel()}) {
+        p.boxes.forget();
+        openSettings(wrong);
+        ASSERT_EQ(p.boxes.shown().size(), 1u) << "the gate, and no word after it";
+        EXPECT_EQ(p.boxes.last().text, "需要密码");
+        EXPECT_EQ(p.boxes.last().title, "");
+        EXPECT_EQ(p.boxes.last().defaultText, "");
+        EXPECT_EQ(p.boxes.last().echo, tk::Echo::Secret);
+        EXPECT_EQ(f.width(), 5745);
+    }
+    openSettings(typed("Geheim"));
+    EXPECT_EQ(f.width(), 5745 + 4230);
+}
+
+TEST_F(ExitPasswordTest, ModifyWithBothBoxesEmptySucceedsWithoutProtection) {
+    openSettings();
+    setExitPassword("");
+    EXPECT_EQ(p.boxes.last().text, "设置成功！");
+    EXPECT_EQ(exitPassword(), "");
+    EXPECT_EQ(app.exitPassword.exitLockOn(), 1);
+    ASSERT_TRUE(User::click(f.Command20));
+    EXPECT_EQ(exitHint(), "全部退出");
+}
+
+TEST_F(ExitPasswordTest, SwitchingOffAndOnBringsTheSavedPasswordBackWithoutModifying) {
+    openSettings();
+    setExitPassword("alt");
+    ASSERT_TRUE(User::click(f.Check5));
+    EXPECT_EQ(f.Check5.value(), 0) << "a click on the grayed state unchecks";
+    EXPECT_EQ(exitPassword(), "") << "off at once, without being asked";
+    EXPECT_FALSE(fieldsShown());
+    ASSERT_TRUE(User::click(f.Check5));
+    EXPECT_EQ(exitPassword(), "alt") << "on again: the saved password is back";
+    EXPECT_TRUE(f.Text8.visible());
+    EXPECT_TRUE(f.Label19.visible());
+
+    p.boxes.forget();
+    setExitPassword("neu", "ALT");
+    EXPECT_EQ(p.boxes.last().text, "原密码不正确，请重新输入");
+    EXPECT_EQ(p.boxes.last().title, "不对！");
+    ASSERT_TRUE(User::retype(f.Text8, "alt"));
+    ASSERT_TRUE(User::retype(f.Text10, "neu!"));
+    ASSERT_TRUE(User::click(f.Command15));
+    EXPECT_EQ(p.boxes.last().text, "两次输入密码不一致，请重新输入");
+    EXPECT_EQ(p.boxes.last().title, "不对！");
+    EXPECT_EQ(exitPassword(), "alt") << "a failed 修改 changes nothing";
+    EXPECT_TRUE(fieldsShown());
+    EXPECT_EQ(f.Text10.text(), "neu!");
+
+    setExitPassword("neu", "alt");
+    EXPECT_EQ(exitPassword(), "neu");
+    EXPECT_FALSE(fieldsShown());
+}
+
+class LeavingTest : public ExitPasswordTest {
+protected:
+    void protectLeaving(const std::string& password) {
+        openSettings();
+        setExitPassword(password);
+        ASSERT_TRUE(User::click(f.Command20));
+        p.boxes.forget();
+    }
+    bool scolded() const {
+        for (const auto& box : p.boxes.shown()) {
+            if (box.title == "鄙视+ing") return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(LeavingTest, ExitAsksFirstAndWarnsThatNothingWillRemind) {
+    p.boxes.reply(cancel());
+    ASSERT_TRUE(User::click(f.Command12));
+    EXPECT_EQ(p.boxes.last().text, "你真的要退出吗？");
+    EXPECT_EQ(p.boxes.last().title, "真的吗？");
+    EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::OkCancel);
+    EXPECT_FALSE(p.program.ended());
+
+    startTask(3, "21:00:00");
+    p.boxes.forget();
+    p.boxes.reply(ok());
+    p.boxes.reply(ok());
+    ASSERT_TRUE(User::click(f.Command12));
+    ASSERT_EQ(p.boxes.shown().size(), 2u);
+    EXPECT_EQ(p.boxes.shown()[0].text, "有任务正在进行，是否退出？");
+    EXPECT_EQ(p.boxes.shown()[0].title, "？？？");
+    EXPECT_EQ(p.boxes.shown()[1].text, "退出后不会再提醒你了，请记住你要做的事情");
+    EXPECT_EQ(p.boxes.shown()[1].title, "记住哦");
+    EXPECT_TRUE(p.program.ended());
+    EXPECT_EQ(p.lifetime.ends, 1);
+    EXPECT_FALSE(scolded()) << "退出 runs no unload";
+    EXPECT_EQ(f.Timer3.interval(), 0);
+}
+
+TEST_F(LeavingTest, WithAnExitPasswordOnlyTheExactOneLeavesAndOnlyAWrongOneIsTold) {
+    protectLeaving("Tür");
+    const std::pair<Reply, const char*> attempts[] = {{typed("tür"), "密码错误"},
+                                                      {typed("Tür "), "密码错误"},
+                                                      {typed(""), nullptr},
+                                                      {cancel(), nullptr}};
+    for (const auto& [answer, told] : attempts) {
+        p.boxes.forget();
+        p.boxes.reply(answer);
+        ASSERT_TRUE(User::click(f.Command12));
+        EXPECT_EQ(p.boxes.shown()[0].text,
+                  "为了使用户不会误退出，你已经将退出加密，请输入密码才能退出");
+        EXPECT_EQ(p.boxes.shown()[0].title, "");
+        EXPECT_EQ(p.boxes.shown()[0].echo, tk::Echo::Secret);
+        if (told != nullptr) {
+            ASSERT_EQ(p.boxes.shown().size(), 2u);
+            EXPECT_EQ(p.boxes.last().text, told);
+            EXPECT_EQ(p.boxes.last().title, "退出失败");
+        } else {
+            EXPECT_EQ(p.boxes.shown().size(), 1u);
+        }
+        EXPECT_FALSE(p.program.ended());
+    }
+    p.boxes.forget();
+    p.boxes.reply(typed("Tür"));
+    ASSERT_TRUE(User::click(f.Command12));
+    EXPECT_EQ(p.boxes.shown().size(), 1u) << "no confirmation, no farewell";
+    EXPECT_TRUE(p.program.ended());
+}
+
+TEST_F(LeavingTest, ClosingByTheSystemScoldsAndEndsEvenWithAnExitPassword) {
+    protectLeaving("x");
+    User::closeWindow(f);
+    ASSERT_EQ(p.boxes.shown().size(), 1u) << "no password asked";
+    EXPECT_TRUE(scolded());
+    EXPECT_TRUE(p.program.ended());
+}
+
+TEST_F(LeavingTest, HiddenWindowComesBackWithTheReminder) {
+    startTask(1, "20:00:40");
+    EXPECT_TRUE(User::hover(f.Command9));
+    EXPECT_EQ(f.Label16.caption(), "隐藏当前的窗口最小化");
+    ASSERT_TRUE(User::click(f.Command9));
+    EXPECT_EQ(f.windowState(), tk::WindowState::Minimized);
+    EXPECT_FALSE(User::canReach(f.Command1));
+    p.time.advance(41000);
+    EXPECT_EQ(f.windowState(), tk::WindowState::Normal);
+    EXPECT_FALSE(app.tasks.isRunning(1));
+}
+
+TEST_F(LeavingTest, HintsOfThePasswordBoxesAndButtons) {
+    EXPECT_TRUE(User::hover(f.Command10));
+    EXPECT_EQ(f.Label16.caption(), "将在右边出现设置窗口");
+    ASSERT_TRUE(User::click(f.Command1));
+    setPasswordOfSelected("a");
+    ASSERT_TRUE(User::click(f.Command8));
+    EXPECT_TRUE(User::hover(f.Text6));
+    EXPECT_EQ(f.Label16.caption(), "上次已经设置了密码，需要输入原密码进行认证");
+    EXPECT_TRUE(User::hover(f.Text4));
+    EXPECT_EQ(f.Label16.caption(), "输入修改后的新密码");
+    EXPECT_TRUE(User::hover(f.Text5));
+    EXPECT_EQ(f.Label16.caption(), "输入修改后的新密码")
+        << "the confirmation's hint follows its text";
+    EXPECT_TRUE(User::type(f.Text5, "b"));
+    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误");
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+#include "app_fixture.h"
+
+namespace {
+
+struct SlotMessage {
+    const char* text;
+    const char* title;
+};
+const SlotMessage kWrongOld[] = {{"原密码1不正确", "猪头！"},
+                                 {"原密码2不正确", "想做什么？"},
+                                 {"原密码3不正确", "少来啦你"},
+                                 {"原密码4不正确", "靠～～～～～！"}};
+
+class TaskPasswordTest : public AppTest, public ::testing::WithParamInterface<int> {
+protected:
+    TaskPasswordTest() { startAt(14, 5, 0); }
+
+    int slot() const { return GetParam(); }
+    const std::string& password() const { return app.tasks.slot(slot()).password; }
+
+    void openPanel() {
+        if (!f.Frame2.visible()) {
+            ASSERT_TRUE(User::click(slotButton(slot())));
+        }
+        ASSERT_TRUE(User::click(f.Command8));
+    }
+    void enter(const std::string& old, const std::string& fresh, const std::string& again) {
+        if (f.Text6.visible()) {
+            ASSERT_TRUE(User::retype(f.Text6, old));
+        }
+        ASSERT_TRUE(User::retype(f.Text4, fresh));
+        ASSERT_TRUE(User::retype(f.Text5, again));
+    }
+    void expectPanelClosedOverTheTaskPanel() {
+        EXPECT_FALSE(f.Frame4.visible());
+        EXPECT_EQ(f.height(), 4110 + 2160);
+        EXPECT_EQ(f.Frame1.height(), 735 + 2160);
+        EXPECT_EQ(f.Frame3.top(), 1120 + 2160);
+        EXPECT_TRUE(User::canReach(f.Command8));
+        EXPECT_TRUE(User::canReach(f.Command12)) << "the working area is usable again";
+        EXPECT_TRUE(f.Frame2.visible()) << "the task settings panel stays open";
+    }
+};
+
+TEST_P(TaskPasswordTest, FirstSettingAsksOnlyForTheNewPasswordTwiceAndLogsIt) {
+    openPanel();
+    EXPECT_TRUE(f.Frame4.visible());
+    EXPECT_FALSE(f.Text6.visible());
+    EXPECT_FALSE(f.Label12.visible());
+    EXPECT_EQ(f.height(), 4110 + 2160 + 1300);
+    EXPECT_EQ(f.Frame1.height(), 735 + 2160 + 1300);
+    EXPECT_EQ(f.Frame3.top(), 1120 + 2160 + 1300);
+    for (tk::Control* locked : {&f.Command8, &f.Command5, &f.Command12, &f.Command1}) {
+        EXPECT_FALSE(User::canReach(*locked)) << locked->name();
+    }
+
+    enter("", "秘密", "秘密");
+    p.boxes.reply(ok());
+    ASSERT_TRUE(User::pressEnter(f)) << "Enter confirms";
+    EXPECT_EQ(password(), "秘密");
+    EXPECT_EQ(p.boxes.last().text, "密码设置成功");
+    EXPECT_EQ(p.boxes.last().title, "ＹＥＳ");
+    EXPECT_EQ(topEntry(),
+              "14:05:00->任务" + std::to_string(slot()) + "密码设置成功" + MainForm::initialLog())
+        << "on top, followed directly by what the log held before";
+    expectPanelClosedOverTheTaskPanel();
+    EXPECT_EQ(f.defaultButton(), &f.Command5) << "Enter starts the task again";
+}
+
+TEST_P(TaskPasswordTest, ChangeNeedsTheExactOldPasswordFirst) {
+    ASSERT_TRUE(User::click(slotButton(slot())));
+    setPasswordOfSelected("Pw");
+    openPanel();
+    EXPECT_TRUE(f.Text6.visible());
+    EXPECT_TRUE(f.Label12.visible());
+    EXPECT_EQ(f.Text6.text(), "");
+
+    for (const char* wrong : {"", "pw", "Pw ", "PW"}) {
+        enter(wrong, "新", "新");
+        p.boxes.forget();
+        ASSERT_TRUE(User::click(f.Command13));
+        ASSERT_EQ(p.boxes.shown().size(), 1u) << wrong;
+        EXPECT_EQ(p.boxes.last().text, kWrongOld[slot() - 1].text);
+        EXPECT_EQ(p.boxes.last().title, kWrongOld[slot() - 1].title);
+        EXPECT_EQ(password(), "Pw");
+        EXPECT_TRUE(f.Frame4.visible()) << "the panel stays open";
+        EXPECT_EQ(f.Text4.text(), "新") << "with its entries";
+    }
+    enter("Pw", "新", "新");
+    ASSERT_TRUE(User::click(f.Command13));
+    EXPECT_EQ(password(), "新");
+    expectPanelClosedOverTheTaskPanel();
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySlot, TaskPasswordTest, ::testing::Range(1, 5));
+
+using TaskPasswordPanelTest = AppTest;
+
+TEST_F(TaskPasswordPanelTest, AnEmptyNewPasswordClosesSilentlyAndKeepsTheOldOne) {
+    startAt(10, 0, 0);
+    ASSERT_TRUE(User::click(f.Command2));
+    setPasswordOfSelected("abc");
+    ASSERT_TRUE(User::click(f.Command8));
+    ASSERT_TRUE(User::type(f.Text6, "abc"));
+    ASSERT_TRUE(User::type(f.Text5, "whatever"));
+    p.boxes.forget();
+    ASSERT_TRUE(User::click(f.Command13));
+    EXPECT_TRUE(p.boxes.shown().empty());
+    EXPECT_FALSE(f.Frame4.visible());
+    EXPECT_EQ(app.tasks.slot(2).password, "abc");
+}
+
+TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
+    startAt(10, 0, 0);
+    ASSERT_TRUE(User::click(f.Command4));
+    ASSERT_TRUE(User::click(f.Command8));
+    ASSERT_TRUE(User::type(f.Text4, "abc"));
+    ASSERT_TRUE(User::type(f.Text5, "abc "));
+    ASSERT_TRUE(User::click(f.Command13));
+    EXPECT_EQ(p.boxes.last().text, "两次输入密码不一致,请重新输入");
+    EXPECT_EQ(p.boxes.last().title, "笨蛋！");
+    EXPECT_TRUE(f.Frame4.visible());
+    EXPECT_EQ(f.Text5.text(), "abc ");
+    EXPECT_EQ(app.tasks.slot(4).password, "");
+}
+
+TEST_F(TaskPasswordPanelTest, CancelStoresNothingAndReopeningShowsEmptyBoxes) {
+    startAt(10, 0, 0);
+    ASSERT_TRUE(User::click(f.Command1));
+    ASSERT_TRUE(User::click(f.Command8));
+    ASSERT_TRUE(User::type(f.Text4, "abc"));
+    ASSERT_TRUE(User::type(f.Text5, "abc"));
+    ASSERT_TRUE(User::click(f.Command14));
+    EXPECT_EQ(app.tasks.slot(1).password, "");
+    EXPECT_EQ(f.height(), 4110 + 2160);
+    EXPECT_EQ(f.Text4.text(), "abc") << "the boxes keep their text until the next opening";
+    f.Label16.setCaption("");
+    ASSERT_TRUE(User::click(f.Command8));
+    EXPECT_EQ(f.Text4.text(), "");
+    EXPECT_EQ(f.Text5.text(), "");
+    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误") << "emptying the confirmation is a change";
+}
+
+TEST_F(TaskPasswordPanelTest, AfterDeliveryOrCancellationThePanelAsksNoOldPassword) {
+    startAt(10, 0, 0);
+    startTask(1, "10:00:30");
+    startTask(2, "11:00:00");
+    protect(1, "eins");
+    protect(2, "zwei");
+    p.time.advance(31000);
+    ASSERT_FALSE(app.tasks.isRunning(1));
+    ASSERT_TRUE(User::click(f.Command1));
+    ASSERT_TRUE(User::click(f.Command8));
+    EXPECT_FALSE(f.Text6.visible()) << "the delivery emptied the password";
+    ASSERT_TRUE(User::click(f.Command14));
+
+    ASSERT_TRUE(User::click(f.Command6));  // 任务1's panel, waiting: cancelled at once
+    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.Command6));
+    ASSERT_TRUE(User::type(f.Text7, "zwei"));
+    ASSERT_TRUE(User::click(f.Command16));
+    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.Command8));
+    EXPECT_FALSE(f.Text6.visible()) << "the cancellation emptied the password";
+}
+
+}  // namespace
