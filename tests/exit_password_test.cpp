@@ -221,21 +221,4 @@ TEST_F(LeavingTest, HiddenWindowComesBackWithTheReminder) {
     EXPECT_FALSE(app.tasks.isRunning(1));
 }
 
-TEST_F(LeavingTest, HintsOfThePasswordBoxesAndButtons) {
-    EXPECT_TRUE(User::hover(f.Command10));
-    EXPECT_EQ(f.Label16.caption(), "将在右边出现设置窗口");
-    ASSERT_TRUE(User::click(f.Command1));
-    setPasswordOfSelected("a");
-    ASSERT_TRUE(User::click(f.Command8));
-    EXPECT_TRUE(User::hover(f.Text6));
-    EXPECT_EQ(f.Label16.caption(), "上次已经设置了密码，需要输入原密码进行认证");
-    EXPECT_TRUE(User::hover(f.Text4));
-    EXPECT_EQ(f.Label16.caption(), "输入修改后的新密码");
-    EXPECT_TRUE(User::hover(f.Text5));
-    EXPECT_EQ(f.Label16.caption(), "输入修改后的新密码")
-        << "the confirmation's hint follows its text";
-    EXPECT_TRUE(User::type(f.Text5, "b"));
-    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误");
-}
-
 }  // namespace

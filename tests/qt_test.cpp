@@ -186,6 +186,41 @@ TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
 }
 
+TEST_F(QtTest, ChosenColoursReachTheScreen) {
+    f.show();
+    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
+    QTest::mouseClick(widget(f.Check3), Qt::LeftButton);
+    QTest::mouseClick(widget(f.Check4), Qt::LeftButton);
+    f.Combo7.choose(2);  // 蓝
+    f.Combo8.choose(4);  // 红
+    QApplication::processEvents();
+    const auto pixelAt = [](QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); };
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    EXPECT_EQ(
+        pixelAt(log->viewport(), {log->viewport()->width() - 5, log->viewport()->height() - 5}),
+        QColor(0, 0, 255));
+    EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+    QWidget* backList = widget(f.Combo7);
+    const QImage listImage = backList->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < listImage.height(); ++y) {
+        for (int x = 0; x < listImage.width(); ++x)
+            blue += listImage.pixelColor(x, y) == QColor(0, 0, 255);
+    }
+    EXPECT_GT(blue, listImage.width() * listImage.height() / 8) << "the list's field is blue";
+    EXPECT_EQ(widget(f.Combo8)->palette().color(QPalette::Active, QPalette::ButtonText),
+              QColor(255, 0, 0));
+
+    f.Timer6.setInterval(330);  // a reminder's blinking, over the chosen colours
+    const QColor before = log->palette().color(QPalette::Active, QPalette::Text);
+    ASSERT_TRUE(waitFor(
+        [&] { return log->palette().color(QPalette::Active, QPalette::Text) != before; }, 2000));
+    QTest::mouseClick(widget(f.Command20), Qt::LeftButton);
+    QTest::mouseClick(log->viewport(), Qt::LeftButton);
+    EXPECT_EQ(f.Timer6.interval(), 0);
+    EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+}
+
 TEST(Language, QtsOwnWordsAreChineseToo) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
 }

@@ -183,10 +183,13 @@ private:
         const int grown =
             2160 * f_.Frame2.visible() + 1300 * f_.Frame4.visible() + 1300 * f_.Frame5.visible();
         const int widened = f_.Frame1.enabled() ? 0 : 4230;  // only the settings panel disables it
-        if (f_.height() != 4110 + grown || f_.width() != 5745 + widened ||
+        const int band = f_.Label16.visible() ? 0 : 240;     // the hidden hint line's strip
+        if (f_.height() != 4110 + grown - band || f_.width() != 5745 + widened ||
             f_.left() != left_ - widened ||
             f_.Frame1.geometry() != tk::Rect{120, 360, 5535, 735 + grown} ||
-            f_.Frame3.geometry() != tk::Rect{120, 1120 + grown, 5535, 2895}) {
+            f_.Frame3.geometry() != tk::Rect{120, 1120 + grown, 5535, 2895 - band} ||
+            f_.Command9.top() != 480 - band || f_.Command12.top() != 480 - band ||
+            f_.Text1.top() != 960 - band) {
             return "layout not what its open panels make it";
         }
         if (!app_.exitPassword.exitPassword().empty() && app_.exitPassword.exitLockOn() != 1) {

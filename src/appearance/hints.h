@@ -2,10 +2,17 @@
 
 #include "forms/main_form.h"
 
-// The hint line: moving the mouse over a control writes that control's hint
-// into Label16, whether the line is shown or hidden. Hints that depend on
-// state are bound by the subsystem that owns the state.
+// The hint line and the help button. Moving the mouse over a control of the
+// table writes that control's hint into Label16, on every move, whether the
+// line is shown or hidden. Hints that depend on state (取消任务, 退出) and the
+// confirmation box's hint, which follows its text, are bound by the
+// subsystems that own them.
 class Hints {
 public:
     explicit Hints(MainForm& form);
+
+private:
+    void Command11_Click();
+
+    MainForm& f;
 };

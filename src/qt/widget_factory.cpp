@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 #include "qt/artwork.h"
 #include "qt/text.h"
@@ -42,6 +44,25 @@ protected:
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                  QPalette::WindowText));
         p.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+// A drop-down list whose text field is filled with the list's own back
+// colour, as designed, rather than the style's shaded button face.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, this);
+        painter.fillRect(field, palette().color(QPalette::Base));
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     }
 };
 
@@ -97,7 +118,7 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
             // between them.
             return new QRadioButton(parent);
         case tk::Kind::ComboBox:
-            return new QComboBox(parent);
+            return new DropDownList(parent);
         case tk::Kind::TextBox:
             return createTextBox(static_cast<tk::TextBox&>(control), parent);
     }

@@ -1,0 +1,94 @@
+#include "app_fixture.h"
+
+namespace {
+
+class HintsTest : public AppTest {
+protected:
+    HintsTest() { startAt(8, 0, 0); }
+};
+
+struct HintRow {
+    const char* control;
+    const char* hint;
+};
+
+// Every hint written by a mouse move, reached through the same way in as a
+// real mouse move over the widget takes.
+TEST_F(HintsTest, EveryControlOfTheTableExplainsItselfUnderThePointer) {
+    const HintRow mainButtons[] = {
+        {"Command9", "隐藏当前的窗口最小化"},
+        {"Command10", "将在右边出现设置窗口"},
+        {"Command11", "如果你对本软件不太会使用，请查看帮助"},
+        {"Command12", "全部退出"},
+    };
+    const HintRow taskPanel[] = {
+        {"Command5", "将以上参数都设置好后，可以单击此按钮开始任务钟约"},
+        {"Command6", "取消当前任务"},
+        {"Command7", "查看任务信息"},
+        {"Command8", "为此任务设置密码，以防别人或自己误将任务取消"},
+        {"Option1", "指定在什么时候进行对自己的提醒"},
+        {"Option2", "以当前时间为参照，经过设置时间段后提醒"},
+        {"Text2", "可以在此输入提醒任务的标题"},
+        {"Text3", "提醒内容必须写入"},
+    };
+    auto expectHints = [this](const auto& rows) {
+        for (const HintRow& row : rows) {
+            tk::Control& control = *f.find(row.control);
+            f.Label16.setCaption("");
+            ASSERT_TRUE(User::hover(control)) << row.control;
+            EXPECT_EQ(f.Label16.caption(), row.hint) << row.control;
+        }
+    };
+    EXPECT_EQ(f.Label16.caption(), "") << "empty before any move";
+    expectHints(mainButtons);
+    ASSERT_TRUE(User::click(f.Command2));
+    expectHints(taskPanel);
+
+    startTask(2, "09:00:00");
+    ASSERT_TRUE(User::click(f.Command2));
+    const HintRow runningPanel[] = {{"Command18", "继续当前的任务"}};
+    expectHints(runningPanel);
+    setPasswordOfSelected("pw");
+    ASSERT_TRUE(User::click(f.Command8));
+    const HintRow passwordPanel[] = {
+        {"Text4", "输入修改后的新密码"},
+        {"Text6", "上次已经设置了密码，需要输入原密码进行认证"},
+    };
+    expectHints(passwordPanel);
+    ASSERT_TRUE(User::click(f.Command14));
+    ASSERT_TRUE(User::click(f.Command6));
+    const HintRow cancelPanel[] = {{"Text7", "输入密码"}};
+    expectHints(cancelPanel);
+}
+
+TEST_F(HintsTest, TheConfirmationBoxExplainsItselfByItsTextNotByThePointer) {
+    ASSERT_TRUE(User::click(f.Command1));
+    ASSERT_TRUE(User::click(f.Command8));
+    f.Label16.setCaption("");
+    ASSERT_TRUE(User::hover(f.Text5));
+    EXPECT_EQ(f.Label16.caption(), "");
+    ASSERT_TRUE(User::type(f.Text5, "b"));
+    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误");
+}
+
+TEST_F(HintsTest, AMoveOverAControlWithoutAHintLeavesTheLastHint) {
+    ASSERT_TRUE(User::click(f.Command1));
+    ASSERT_TRUE(User::hover(f.Command5));
+    tk::Control* const silent[] = {&f.Frame2, &f.Combo1, &f.Label2, &f.Frame1, &f.Label1};
+    for (tk::Control* control : silent) {
+        (void)User::hover(*control);
+    }
+    EXPECT_EQ(f.Label16.caption(), "将以上参数都设置好后，可以单击此按钮开始任务钟约");
+}
+
+TEST_F(HintsTest, HelpSaysOnlyThatOneLearnsByDoing) {
+    const std::string log = f.Text1.text();
+    ASSERT_TRUE(User::click(f.Command11));
+    ASSERT_EQ(p.boxes.shown().size(), 1u);
+    EXPECT_EQ(p.boxes.last().text, "自己去体会");
+    EXPECT_EQ(p.boxes.last().title, "");
+    EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
+    EXPECT_EQ(f.Text1.text(), log);
+}
+
+}  // namespace
