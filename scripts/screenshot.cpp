@@ -1,5 +1,6 @@
 // Draws a window as it looks when first shown, without a screen: the main
-// window (main) or the splash window (splash), into the PNG file named.
+// window (main), the splash window (splash) or the game (game), into the PNG
+// file named.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
@@ -12,8 +13,8 @@
 
 int main(int argc, char** argv) {
     const std::string which = argc == 3 ? argv[1] : "";
-    if (which != "main" && which != "splash") {
-        std::fprintf(stderr, "usage: screenshot main|splash FILE.png\n");
+    if (which != "main" && which != "splash" && which != "game") {
+        std::fprintf(stderr, "usage: screenshot main|splash|game FILE.png\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -21,7 +22,9 @@ int main(int argc, char** argv) {
     qtview::QtPlatform platform;
     tk::Program program(platform.platform());
     App app(program);
-    tk::Form& form = which == "main" ? static_cast<tk::Form&>(app.mainForm) : app.splashForm;
+    tk::Form& form = which == "main"   ? static_cast<tk::Form&>(app.mainForm)
+                     : which == "game" ? static_cast<tk::Form&>(app.gameForm)
+                                       : app.splashForm;
     const qtview::ProgramView views(program);
     platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);  // yes to the start-up question
     form.show();

@@ -5,3 +5,4 @@ cd "$(dirname "$0")/.."
 cmake --build build --target screenshot
 QT_QPA_PLATFORM=offscreen build/screenshot main docs/main-window.png
 QT_QPA_PLATFORM=offscreen build/screenshot splash docs/splash.png
+QT_QPA_PLATFORM=offscreen build/screenshot game docs/game.png

@@ -221,6 +221,29 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
 }
 
+TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
+    f.show();
+    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
+    QTest::mouseClick(widget(f.Command19), Qt::LeftButton);
+    qtview::FormView& game = views.of(app.gameForm);
+    ASSERT_TRUE(game.window().isVisible());
+    EXPECT_TRUE(view.window().isMinimized());
+    EXPECT_EQ(game.window().size(), QSize(px(3735), px(6045)));
+    QWidget* centre = game.widget(app.gameForm.cell(5));
+    EXPECT_EQ(centre->cursor().shape(), Qt::WhatsThisCursor);
+    QTest::mouseClick(game.widget(app.gameForm.digit(5)), Qt::LeftButton);
+    EXPECT_FALSE(game.widget(app.gameForm.digit(5))->isVisible());
+    QTest::mouseClick(centre, Qt::LeftButton);
+    EXPECT_EQ(static_cast<QLineEdit*>(centre)->text(), "5");
+    EXPECT_EQ(centre->palette().color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_TRUE(static_cast<QLineEdit*>(centre)->isReadOnly());
+
+    game.window().close();
+    EXPECT_FALSE(game.window().isVisible());
+    EXPECT_FALSE(view.window().isMinimized());
+    EXPECT_FALSE(program.ended());
+}
+
 TEST(Language, QtsOwnWordsAreChineseToo) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <random>
 #include <sstream>
+#include <utility>
 
 #include "app_fixture.h"
 
@@ -12,7 +13,7 @@ namespace {
 class Walk {
 public:
     explicit Walk(unsigned seed) : rng_(seed) {
-        p_.boxes.setFallback([this](const tk::testing::BoxRecord&) { return answer(); });
+        p_.boxes.setFallback([this](const tk::testing::BoxRecord& box) { return answer(box); });
         p_.boxes.reply(ok());
         app_.start();
         p_.time.advance(3000);
@@ -56,10 +57,11 @@ private:
     std::string anyWord() { return kWords[static_cast<std::size_t>(pick(0, 4))]; }
 
     // OK or Cancel; an input box gets one of the words that are typed into
-    // the password boxes, or nothing.
-    Reply answer() {
+    // the password boxes, or nothing, and the game's box now and then its code.
+    Reply answer(const tk::testing::BoxRecord& box) {
         Reply reply = pick(0, 1) == 0 ? ok() : cancel();
         if (pick(0, 3) != 0) reply.text = pick(0, 1) == 0 ? myPassword_ : anyWord();
+        if (box.text == "请输入密码：" && pick(0, 1) == 0) reply.text = "WEN4817";
         if (pick(0, 2) == 0) {
             const int ms = pick(0, 2500);
             reply.whileOpen = [this, ms] { p_.time.advance(ms); };
@@ -67,10 +69,13 @@ private:
         return reply;
     }
 
+    // What can be reached of the given kind, in the main window and the game's.
     std::vector<tk::Control*> reachable(tk::Kind kind) {
         std::vector<tk::Control*> found;
-        for (const auto& c : f_.controls()) {
-            if (c->kind() == kind && User::canReach(*c)) found.push_back(c.get());
+        for (const tk::Form* form : {static_cast<tk::Form*>(&f_), static_cast<tk::Form*>(&g_)}) {
+            for (const auto& c : form->controls()) {
+                if (c->kind() == kind && User::canReach(*c)) found.push_back(c.get());
+            }
         }
         return found;
     }
@@ -81,13 +86,15 @@ private:
         if (roll < 30) {
             auto buttons = reachable(tk::Kind::CommandButton);
             std::erase(buttons, &f_.Command12);  // leaving is the walk's last step
-            for (tk::Kind kind : {tk::Kind::OptionButton, tk::Kind::CheckBox}) {
+            // Boxes too: the game's cells, and the log that may be blinking.
+            for (tk::Kind kind : {tk::Kind::OptionButton, tk::Kind::CheckBox, tk::Kind::TextBox}) {
                 auto more = reachable(kind);
                 buttons.insert(buttons.end(), more.begin(), more.end());
             }
             if (buttons.empty()) return note("nothing to click");
             tk::Control& c = anyOf(buttons);
-            note("click " + c.name());
+            note("click " + c.form().name() + "." + c.name());
+            revealing_ = &c == &g_.Command12;
             (void)User::click(c);
         } else if (roll < 45) {
             auto combos = reachable(tk::Kind::ComboBox);
@@ -236,13 +243,57 @@ private:
             if (open != (running ? 1 : 0)) return "slot " + name + " lost track of its task";
             wasRunning_[static_cast<std::size_t>(n - 1)] = running;
         }
+        if (std::string broken = checkGame(); !broken.empty()) return broken;
         for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {
-            if (boxes[i].input &&
+            // Every input box asks for a password, but the game's access code.
+            if (boxes[i].input && boxes[i].text != "请输入密码：" &&
                 (boxes[i].echo != tk::Echo::Secret || !boxes[i].defaultText.empty())) {
                 return "a password was asked for in clear: " + boxes[i].text;
             }
         }
         boxesSeen_ = boxes.size();
+        return {};
+    }
+
+    struct GameState {
+        int hiddenDigits = 0;
+        int filledCells = 0;
+        bool digitChosen = false;  // some cell takes a click
+        bool operator==(const GameState&) const = default;
+    };
+    GameState gameState() const {
+        GameState state;
+        for (int k = 1; k <= 9; ++k) {
+            state.hiddenDigits += !g_.digit(k).visible();
+            state.filledCells += app_.game.cellFilled(k);
+            state.digitChosen = state.digitChosen || g_.cell(k).enabled();
+        }
+        return state;
+    }
+
+    // Each digit once per game; a hidden digit button for every filled cell,
+    // and one more while a digit is chosen; a reveal changes neither.
+    std::string checkGame() {
+        const GameState state = gameState();
+        if (revealing_ && !(state == lastGame_)) return "the answer changed the game";
+        revealing_ = false;
+        if (state.hiddenDigits != state.filledCells + (state.digitChosen ? 1 : 0)) {
+            return "hidden digits and filled cells disagree";
+        }
+        if (app_.game.placedCount() == 0) placedDigits_.clear();
+        for (int i = 1; i <= 9; ++i) {
+            const bool filled = app_.game.cellFilled(i);
+            const bool wasFilled =
+                std::exchange(filledBefore_[static_cast<std::size_t>(i - 1)], filled);
+            if (!filled || wasFilled) continue;
+            const std::string& digit = g_.cell(i).text();
+            if (std::find(placedDigits_.begin(), placedDigits_.end(), digit) !=
+                placedDigits_.end()) {
+                return "digit " + digit + " placed twice in one game";
+            }
+            placedDigits_.push_back(digit);
+        }
+        lastGame_ = state;
         return {};
     }
 
@@ -280,7 +331,7 @@ private:
         }
         if (!byClosing_ && scoldings() != scoldingsBefore_) return "退出 scolded";
         if (!ended) return check();
-        if (p_.lifetime.ends != 1 || f_.visible() || app_.splashForm.visible()) {
+        if (p_.lifetime.ends != 1 || f_.visible() || g_.visible() || app_.splashForm.visible()) {
             return "the end left something behind";
         }
         for (const auto& timer : f_.timers()) {
@@ -317,6 +368,11 @@ private:
     tk::testing::TestPlatform p_;
     App app_{p_.program};
     MainForm& f_ = app_.mainForm;
+    GameForm& g_ = app_.gameForm;
+    bool revealing_ = false;
+    GameState lastGame_;
+    std::array<bool, 9> filledBefore_{};
+    std::vector<std::string> placedDigits_;
     std::string log_;
     std::array<int, 4> outstanding_{};
     std::array<bool, 4> wasRunning_{};

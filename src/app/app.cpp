@@ -1,3 +1,3 @@
 #include "app/app.h"
 
-App::App(tk::Program& program) : splashForm(program), mainForm(program) {}
+App::App(tk::Program& program) : splashForm(program), mainForm(program), gameForm(program) {}

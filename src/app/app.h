@@ -4,6 +4,8 @@
 #include "appearance/hints.h"
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
+#include "game/game.h"
+#include "game/game_form.h"
 #include "security/exit_password.h"
 #include "security/task_passwords.h"
 #include "shell/shell.h"
@@ -20,6 +22,7 @@ public:
 
     SplashForm splashForm;
     MainForm mainForm;
+    GameForm gameForm;
     ActivityLog log{mainForm.Text1};
     DisplaySettings display{mainForm};
     Tasks tasks{mainForm, log};
@@ -27,5 +30,6 @@ public:
     ExitPassword exitPassword{mainForm};
     Shell shell{mainForm, tasks, display, exitPassword};
     Hints hints{mainForm};
+    Game game{gameForm, mainForm, exitPassword};
     Splash splash{splashForm, [this] { mainForm.show(); }};
 };

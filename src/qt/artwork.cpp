@@ -93,24 +93,24 @@ QPixmap drawSplash() {
     return pixmap;
 }
 
-// A three-by-three board of warm tiles.
+// A three-by-three board of warm tiles, each asking its question: the
+// picture must not give the puzzle away.
 QPixmap drawGame() {
     QPixmap pixmap(352, 288);
     pixmap.fill(QColor(255, 128, 0));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const int digits[9] = {2, 7, 6, 9, 5, 1, 4, 3, 8};
     QFont font = p.font();
-    font.setPixelSize(48);
+    font.setPixelSize(52);
     font.setBold(true);
     p.setFont(font);
     for (int i = 0; i < 9; ++i) {
         const QRectF tile(40 + (i % 3) * 92, 10 + (i / 3) * 92, 84, 84);
         p.setPen(QPen(QColor(120, 50, 0), 2));
-        p.setBrush(i == 4 ? QColor(120, 220, 120) : QColor(255, 235, 120));
+        p.setBrush(i % 2 == 0 ? QColor(255, 235, 120) : QColor(255, 205, 90));
         p.drawRoundedRect(tile, 10, 10);
-        p.setPen(QColor(90, 40, 0));
-        p.drawText(tile, Qt::AlignCenter, QString::number(digits[i]));
+        p.setPen(QColor(150, 60, 0));
+        p.drawText(tile, Qt::AlignCenter, "?");
     }
     return pixmap;
 }

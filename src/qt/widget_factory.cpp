@@ -94,8 +94,12 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
     switch (control.kind()) {
         case tk::Kind::Frame:
             return new FrameBox(parent);
-        case tk::Kind::Label:
-            return new QLabel(parent);
+        case tk::Kind::Label: {
+            // A label's text wraps within its box, as designed labels do.
+            auto* label = new QLabel(parent);
+            label->setWordWrap(!control.autoSize());
+            return label;
+        }
         case tk::Kind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setScaledContents(true);

@@ -18,13 +18,18 @@ namespace {
 
 // Text drawn in a stand-in font can be wider than the box it was designed
 // for: a label then takes a smaller size of its font, so nothing is cut off.
+// The text fits on one line, or wrapped within the box's height.
 void fitLabelText(const tk::Control& control, QLabel& label) {
     if (control.autoSize() || label.text().isEmpty()) return;
+    const auto fits = [&label](const QFont& font) {
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(label.text()) <= label.width()) return true;
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label.width(), 1 << 20),
+                                                   Qt::TextWordWrap, label.text());
+        return wrapped.height() <= label.height();
+    };
     QFont font = toQFont(control.font());
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(label.text()) > label.width()) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
+    while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
     if (label.font() != font) label.setFont(font);
 }
 
@@ -197,8 +202,11 @@ void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, 
 }
 
 void pushAll(tk::Control& control, QWidget& widget, double dpi) {
-    if (auto* label = qobject_cast<QLabel*>(&widget))
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setAlignment(toQt(control.alignment()));
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        edit->setAlignment(toQt(control.alignment()));
+    }
     for (tk::Property property :
          {tk::Property::Font, tk::Property::Caption, tk::Property::Geometry,
           tk::Property::BackColor, tk::Property::Value, tk::Property::MousePointer,

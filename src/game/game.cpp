@@ -1,0 +1,115 @@
+#include "game/game.h"
+
+#include "game/magic_square.h"
+#include "toolkit/program.h"
+
+namespace {
+constexpr tk::Color kEmpty = look::kGrey;
+constexpr tk::Color kFilled = 0x00FFFF;  // yellow
+constexpr tk::Color kFiveInTheCentre = 0x00FF00;
+constexpr tk::Color kRevealed = 0xFF80FF;  // pink
+constexpr int kCentre = 5;
+
+// The solution 答案 shows, row by row.
+constexpr std::array<const char*, 9> kSolution{"8", "3", "4", "1", "5", "9", "6", "7", "2"};
+}  // namespace
+
+Game::Game(GameForm& game, MainForm& main, ExitPassword& settings)
+    : g(game), f(main), settings_(settings) {
+    bind();
+}
+
+void Game::bind() {
+    f.Command19.onClick.bind([this] { Command19_Click(); });
+    g.onLoad.bind([this] { Form_Load(); });
+    // Closing the window by the window system leaves the game as 退出 does,
+    // rather than leaving the main window minimised with nothing on screen.
+    g.onUnload.bind([this] { Command11_Click(); });
+    for (int k = 1; k <= 9; ++k) {
+        g.digit(k).onClick.bind([this, k] { chooseDigit(k); });
+        g.cell(k).onClick.bind([this, k] { placeInCell(k); });
+    }
+    g.Command10.onClick.bind([this] { Command10_Click(); });
+    g.Command11.onClick.bind([this] { Command11_Click(); });
+    g.Command12.onClick.bind([this] { Command12_Click(); });
+}
+
+// 游戏: the settings panel closes as 确定 closes it, the main window steps
+// aside, and the game comes up as it was left.
+void Game::Command19_Click() {
+    settings_.closeSettingsPanel();
+    f.setWindowState(tk::WindowState::Minimized);
+    g.show();
+}
+
+void Game::Form_Load() {
+    for (tk::TextBox* cell : g.cells) cell->setMousePointer(tk::MousePointer::ArrowQuestion);
+}
+
+// Each digit once per game: its button stays hidden until the reset.
+void Game::chooseDigit(int k) {
+    g.digit(k).setVisible(false);
+    for (tk::CommandButton* digit : g.digits) digit->setEnabled(false);
+    for (int i = 1; i <= 9; ++i) g.cell(i).setEnabled(!cellFilled(i));
+    selectedDigit_ = k;
+}
+
+void Game::placeInCell(int i) {
+    placedCount_ += 1;
+    cellFilled_[static_cast<std::size_t>(i - 1)] = 1;
+    tk::TextBox& cell = g.cell(i);
+    cell.setText(selectedDigit_ ? std::to_string(*selectedDigit_) : std::string());
+    cell.setBackColor(i == kCentre && selectedDigit_ == 5 ? kFiveInTheCentre : kFilled);
+    cell.setEnabled(false);
+    for (tk::CommandButton* digit : g.digits) digit->setEnabled(true);
+    for (tk::TextBox* each : g.cells) each->setEnabled(false);
+    if (placedCount_ == 9) testTheBoard();
+}
+
+// Whatever the cells show is tested, a revealed digit included.
+void Game::testTheBoard() {
+    std::array<int, 9> board{};
+    for (int i = 1; i <= 9; ++i) {
+        board[static_cast<std::size_t>(i - 1)] = magic_square::leadingNumber(g.cell(i).text());
+    }
+    tk::Program& program = g.program();
+    if (magic_square::isSolved(board)) {
+        program.messageBox("你做是做对了，但是你连这种游戏还玩，你的IQ看来真的有点问题！",
+                           tk::Buttons::Ok, "");
+        return;
+    }
+    program.messageBox("你答错了，你的IQ是不是有问题？", tk::Buttons::Ok, "");
+    resetGame();
+}
+
+void Game::Command10_Click() {
+    resetGame();
+}
+
+void Game::resetGame() {
+    for (tk::TextBox* cell : g.cells) cell->setBackColor(kEmpty);
+    for (tk::TextBox* cell : g.cells) cell->setText("");
+    for (tk::CommandButton* digit : g.digits) digit->setVisible(true);
+    for (tk::TextBox* cell : g.cells) cell->setEnabled(false);
+    for (tk::CommandButton* digit : g.digits) digit->setEnabled(true);
+    placedCount_ = 0;
+    cellFilled_.fill(0);
+    selectedDigit_ = 0;
+}
+
+// The board, the game in progress and the unlocked answer stay for next time.
+void Game::Command11_Click() {
+    f.setWindowState(tk::WindowState::Normal);
+    g.hide();
+}
+
+void Game::Command12_Click() {
+    tk::Program& program = g.program();
+    if (!answerUnlocked_) {
+        if (program.inputBox("请输入密码：", "想知密码问阿甲", "5283146") != "WEN4817") return;
+        answerUnlocked_ = true;
+        program.messageBox("算你聪明！", tk::Buttons::Ok, "VI2000");
+    }
+    for (int i = 1; i <= 9; ++i) g.cell(i).setText(kSolution[static_cast<std::size_t>(i - 1)]);
+    for (tk::TextBox* cell : g.cells) cell->setBackColor(kRevealed);
+}
