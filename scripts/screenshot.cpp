@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     tk::Form& form = which == "main"   ? static_cast<tk::Form&>(app.mainForm)
                      : which == "game" ? static_cast<tk::Form&>(app.gameForm)
                                        : app.splashForm;
-    const qtview::ProgramView views(program);
+    qtview::ProgramView views(program);
     platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);  // yes to the start-up question
     form.show();
     QApplication::processEvents();

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     qtview::QtPlatform platform;
     tk::Program program(platform.platform());
     App app(program);
-    const qtview::ProgramView views(program);
+    qtview::ProgramView views(program);
 
     app.start();
     if (program.ended()) return 0;

@@ -63,6 +63,27 @@ TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {
     EXPECT_EQ(window.geometry(), before);
 }
 
+TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {
+    qtview::QtPlatform platform;
+    tk::Program program{platform.platform()};
+    App app{program};
+    qtview::ProgramView views{program};
+    const auto windowsNamed = [](const char* name) {
+        const auto all = QApplication::topLevelWidgets();
+        return std::count_if(all.begin(), all.end(),
+                             [name](const QWidget* w) { return w->objectName() == name; });
+    };
+    EXPECT_EQ(windowsNamed("Form1"), 0) << "nothing built before the window is shown";
+    app.mainForm.show();
+    EXPECT_EQ(windowsNamed("Form1"), 1);
+    EXPECT_TRUE(views.of(app.mainForm).window().isVisible());
+    EXPECT_EQ(&views.of(app.mainForm), &views.of(app.mainForm));
+    app.mainForm.hide();
+    app.mainForm.show();
+    EXPECT_EQ(windowsNamed("Form1"), 1) << "and never again";
+    EXPECT_EQ(windowsNamed("Form2"), 0);
+}
+
 // Whole-second timers tick first one interval after arming, then 2 ms after
 // each turn of the wall clock's second.
 TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +21,7 @@
 #include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
 #include "qt/display_check.h"
+#include "qt/text.h"
 #include "qt_fixture.h"
 #include "tasks/due_time.h"
 
@@ -242,6 +244,24 @@ TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     EXPECT_FALSE(game.window().isVisible());
     EXPECT_FALSE(view.window().isMinimized());
     EXPECT_FALSE(program.ended());
+}
+
+TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
+    f.show();
+    std::string expected = f.Text1.text();
+    for (int i = 0; i < 10'000; ++i) {
+        const std::string entry =
+            "12:00:00->任务" + std::to_string(i % 4 + 1) + "开始#" + std::to_string(i);
+        app.log.write(entry);
+        expected.insert(0, ActivityLog::logSeparator + entry);
+    }
+    EXPECT_EQ(f.Text1.text(), expected);
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    EXPECT_EQ(log->toPlainText(), qtview::shownLines(expected));
+    EXPECT_EQ(log->verticalScrollBar()->value(), 0) << "the newest entry on top";
+
+    f.Text1.setText("换了");  // not in front of what is shown: the whole text again
+    EXPECT_EQ(log->toPlainText(), "换了");
 }
 
 TEST(Language, QtsOwnWordsAreChineseToo) {

@@ -7,14 +7,33 @@
 namespace qtview {
 
 ProgramView::ProgramView(tk::Program& program) {
-    for (tk::Form* form : program.forms()) views_.push_back(std::make_unique<FormView>(*form));
+    for (tk::Form* form : program.forms()) {
+        auto& waiting = waiting_[form] = std::make_unique<NotYetShown>(*this, *form);
+        form->setObserver(waiting.get());
+    }
 }
 
-FormView& ProgramView::of(const tk::Form& form) const {
-    for (const auto& view : views_) {
-        if (&view->form() == &form) return *view;
+ProgramView::~ProgramView() {
+    for (const auto& [form, waiting] : waiting_) {
+        if (!views_.count(form)) waiting->form().setObserver(nullptr);
     }
-    throw std::logic_error("no view of the window " + form.name());
+}
+
+FormView& ProgramView::of(const tk::Form& form) {
+    auto found = views_.find(&form);
+    if (found == views_.end()) {
+        const auto waiting = waiting_.find(&form);
+        if (waiting == waiting_.end())
+            throw std::logic_error("no view of the window " + form.name());
+        // The view takes over as the form's observer and pushes everything.
+        found = views_.emplace(&form, std::make_unique<FormView>(waiting->second->form())).first;
+    }
+    return *found->second;
+}
+
+void ProgramView::NotYetShown::formChanged(tk::Property property) {
+    if (property != tk::Property::Visible || !form_.visible()) return;
+    owner_.of(form_).formChanged(property);
 }
 
 }  // namespace qtview

@@ -1,23 +1,42 @@
 #pragma once
 
+#include <map>
 #include <memory>
-#include <vector>
 
 #include "qt/form_view.h"
 #include "toolkit/program.h"
 
 namespace qtview {
 
-// The real windows of the whole program: a view for each of its windows,
-// made before any of them is shown.
+// The real windows of the whole program. A window's widgets are made when it
+// is first shown (or first asked for), not before: the start-up question goes
+// up before the main window, which only follows three seconds later, has cost
+// anything.
 class ProgramView {
 public:
     explicit ProgramView(tk::Program& program);
+    ~ProgramView();
+    ProgramView(const ProgramView&) = delete;
+    ProgramView& operator=(const ProgramView&) = delete;
 
-    FormView& of(const tk::Form& form) const;
+    FormView& of(const tk::Form& form);
 
 private:
-    std::vector<std::unique_ptr<FormView>> views_;
+    // Stands in for a window's view until the window is first shown.
+    class NotYetShown : public tk::FormObserver {
+    public:
+        NotYetShown(ProgramView& owner, tk::Form& form) : owner_(owner), form_(form) {}
+        tk::Form& form() const { return form_; }
+        void controlChanged(tk::Control&, tk::Property) override {}
+        void formChanged(tk::Property property) override;
+
+    private:
+        ProgramView& owner_;
+        tk::Form& form_;
+    };
+
+    std::map<const tk::Form*, std::unique_ptr<NotYetShown>> waiting_;
+    std::map<const tk::Form*, std::unique_ptr<FormView>> views_;
 };
 
 }  // namespace qtview

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "qt/text.h"
+#include "qt/text_area.h"
 #include "qt/widgets.h"
 
 namespace qtview {
@@ -89,8 +90,9 @@ void leadTextToModel(tk::TextBox& box, QLineEdit& edit) {
     });
 }
 
-void leadTextToModel(tk::TextBox& box, QPlainTextEdit& edit) {
+void leadTextToModel(tk::TextBox& box, TextArea& edit) {
     QObject::connect(&edit, &QPlainTextEdit::textChanged, &edit, [&box, &edit] {
+        edit.forgetShownText();
         box.edit(modelLines(edit.toPlainText()));
         if (edit.toPlainText() == shownLines(box.text())) return;
         // Not from inside the document's own change notification.
@@ -158,7 +160,7 @@ void leadInputToModel(tk::Control& control, QWidget& widget) {
         leadChoicesToModel(static_cast<tk::ComboBox&>(control), *combo);
     } else if (auto* line = qobject_cast<QLineEdit*>(&widget)) {
         leadTextToModel(static_cast<tk::TextBox&>(control), *line);
-    } else if (auto* text = qobject_cast<QPlainTextEdit*>(&widget)) {
+    } else if (auto* text = dynamic_cast<TextArea*>(&widget)) {
         leadTextToModel(static_cast<tk::TextBox&>(control), *text);
     }
 }

@@ -14,6 +14,7 @@
 
 #include "qt/artwork.h"
 #include "qt/text.h"
+#include "qt/text_area.h"
 #include "qt/user_input.h"
 #include "qt/widgets.h"
 
@@ -68,7 +69,7 @@ protected:
 
 QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     if (box.multiLine()) {
-        auto* edit = new QPlainTextEdit(parent);
+        auto* edit = new TextArea(parent);
         edit->setReadOnly(box.locked());
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);

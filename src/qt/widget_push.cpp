@@ -10,6 +10,7 @@
 
 #include "qt/palette.h"
 #include "qt/text.h"
+#include "qt/text_area.h"
 #include "qt/widgets.h"
 
 namespace qtview {
@@ -112,12 +113,8 @@ void pushCaption(const tk::Control& control, QWidget& widget, double dpi) {
 void pushText(const tk::TextBox& box, QWidget& widget) {
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         if (edit->text() != toQString(box.text())) edit->setText(toQString(box.text()));
-    } else if (auto* log = qobject_cast<QPlainTextEdit*>(&widget)) {
-        const QString text = shownLines(box.text());
-        if (log->toPlainText() != text) {
-            log->setPlainText(text);
-            log->verticalScrollBar()->setValue(0);  // the newest entry stands on top
-        }
+    } else if (auto* area = dynamic_cast<TextArea*>(&widget)) {
+        area->showModelText(box.text());
     }
 }
 
