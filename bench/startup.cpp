@@ -1,63 +1,173 @@
-// How long the windows take to be built and painted, and how much memory the
-// process holds then; as a baseline, the same for one empty Qt window made
-// first in the same process.
-#include <QElapsedTimer>
+// How soon the program shows its start-up question, from the exec of the
+// process to the box's first paint, and how much memory it holds with the
+// main window up; as a baseline, the same for a bare Qt window, exec'd the
+// same way in the same run, rounds alternating.
+//
+//   startup [rounds]     (children are this program again, in one of the modes below)
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "bench_support.h"
+#include "launch/launch.h"
 
 namespace {
 
-// Resident memory of this process, in KiB.
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+long long monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+// A line of /proc/self/status or smaps_rollup, in KiB.
+long kibOf(const char* file, const std::string& key) {
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(key, 0) == 0) return std::stol(line.substr(key.size()));
     }
     return -1;
 }
 
-struct Cost {
-    double ms;
-    long kib;
+void reportMemoryAndExit() {
+    std::printf("%ld %ld\n", kibOf("/proc/self/status", "VmRSS:"),
+                kibOf("/proc/self/smaps_rollup", "Pss:"));
+    std::fflush(stdout);
+    _exit(0);
+}
+
+// Prints the ms from `origin` to the first paint of a widget that `watched`
+// accepts, and ends the process there.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(long long origin, bool (*watched)(QObject*)) : origin_(origin), watched_(watched) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched_(object)) {
+            std::printf("%.2f\n", static_cast<double>(monotonicNs() - origin_) / 1e6);
+            std::fflush(stdout);
+            _exit(0);
+        }
+        return false;
+    }
+
+private:
+    long long origin_;
+    bool (*watched_)(QObject*);
 };
 
-template <class Build>
-Cost measure(Build build) {
-    const long before = residentKiB();
-    QElapsedTimer clock;
-    clock.start();
-    QWidget& window = build();
-    window.grab();  // painted once, as on screen
-    return {static_cast<double>(clock.nsecsElapsed()) / 1e6, residentKiB() - before};
+bool isMessageBox(QObject* object) {
+    return qobject_cast<QMessageBox*>(object) != nullptr;
+}
+bool isWidget(QObject* object) {
+    return object->isWidgetType();
+}
+
+// The modes a child runs in.
+int runProgramUntilTheQuestion(int argc, char** argv, long long origin) {
+    return launch(argc, argv, [origin](qtview::QtPlatform&) {
+        qApp->installEventFilter(new FirstPaint(origin, isMessageBox));
+    });
+}
+
+int runBareWindowUntilPainted(int argc, char** argv, long long origin) {
+    QApplication application(argc, argv);
+    application.installEventFilter(new FirstPaint(origin, isWidget));
+    QWidget window;
+    window.resize(383, 274);
+    window.show();
+    return QApplication::exec();
+}
+
+// Yes to the question, then the memory once the main window has been up a while.
+int runProgramForMemory(int argc, char** argv) {
+    return launch(argc, argv, [](qtview::QtPlatform& platform) {
+        platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);
+        QTimer::singleShot(4500, [] { reportMemoryAndExit(); });
+    });
+}
+
+int runBareWindowForMemory(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QWidget window;
+    window.resize(383, 274);
+    window.show();
+    QTimer::singleShot(1500, [] { reportMemoryAndExit(); });
+    return QApplication::exec();
+}
+
+// Runs this program again in `mode` and returns what it printed.
+std::string runChild(const std::string& mode) {
+    int out[2];
+    if (pipe(out) != 0) return {};
+    const std::string origin = std::to_string(monotonicNs());
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        execl("/proc/self/exe", "startup", mode.c_str(), origin.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string printed;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        printed.append(buffer, static_cast<std::size_t>(n));
+    close(out[0]);
+    waitpid(child, nullptr, 0);
+    return printed;
+}
+
+void printFigures(const char* what, std::vector<double> ms) {
+    const Figures f = figuresOf(ms);
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-34s min %6.1f  median %6.1f  max %6.1f ms\n", what, ms.front(), f.median, f.max);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    drawOffscreenUnlessChosen();
-    QApplication application(argc, argv);
-    qtview::prepareApplication();
+    const std::string mode = argc >= 3 ? argv[1] : "";
+    const long long origin = argc >= 3 ? std::atoll(argv[2]) : 0;
+    if (mode == "question") return runProgramUntilTheQuestion(argc, argv, origin);
+    if (mode == "bare") return runBareWindowUntilPainted(argc, argv, origin);
+    if (mode == "memory") return runProgramForMemory(argc, argv);
+    if (mode == "bare-memory") return runBareWindowForMemory(argc, argv);
 
-    QWidget empty;
-    const Cost baseline = measure([&]() -> QWidget& {
-        empty.resize(383, 274);
-        empty.show();
-        return empty;
-    });
-    std::unique_ptr<LiveApp> live;
-    const Cost program = measure([&]() -> QWidget& {
-        live = std::make_unique<LiveApp>();
-        return live->view.window();
-    });
-    std::printf("empty Qt window, built and painted:   %7.1f ms  %+6ld KiB resident\n", baseline.ms,
-                baseline.kib);
-    std::printf("main window built and painted:        %7.1f ms  %+6ld KiB resident\n", program.ms,
-                program.kib);
-    std::printf("process resident now: %ld KiB\n", residentKiB());
+    // On the desktop when there is one: that is where start-up matters.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) drawOffscreenUnlessChosen();
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    std::vector<double> program;
+    std::vector<double> bare;
+    for (int i = 0; i < rounds; ++i) {
+        bare.push_back(std::atof(runChild("bare").c_str()));
+        program.push_back(std::atof(runChild("question").c_str()));
+    }
+    std::printf("from exec to first paint, %d rounds each, on %s\n", rounds,
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "the X server"
+                                                     : qgetenv("QT_QPA_PLATFORM").constData());
+    printFigures("bare Qt window:", bare);
+    printFigures("the start-up question:", program);
+    std::printf("ratio question / bare window (medians): %.2fx\n",
+                figuresOf(program).median / figuresOf(bare).median);
+
+    long rss = 0, pss = 0, bareRss = 0, barePss = 0;
+    std::sscanf(runChild("memory").c_str(), "%ld %ld", &rss, &pss);
+    std::sscanf(runChild("bare-memory").c_str(), "%ld %ld", &bareRss, &barePss);
+    std::printf("memory with the main window up:  %6.1f MB resident, %6.1f MB proportional\n",
+                rss / 1024.0, pss / 1024.0);
+    std::printf("memory of a bare Qt window:      %6.1f MB resident, %6.1f MB proportional\n",
+                bareRss / 1024.0, barePss / 1024.0);
     return 0;
 }

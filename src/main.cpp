@@ -1,29 +1,5 @@
-#include <QApplication>
-#include <cstdio>
-#include <string>
-
-#include "app/app.h"
-#include "qt/display_check.h"
-#include "qt/program_view.h"
-#include "qt/qt_platform.h"
-#include "toolkit/program.h"
+#include "launch/launch.h"
 
 int main(int argc, char** argv) {
-    std::string why;
-    if (!qtview::displayAvailable(why)) {
-        std::fprintf(stderr, "zhongyue: %s\n", why.c_str());
-        return 2;
-    }
-    QApplication application(argc, argv);
-    qtview::prepareApplication();
-
-    qtview::QtPlatform platform;
-    tk::Program program(platform.platform());
-    App app(program);
-    qtview::ProgramView views(program);
-
-    app.start();
-    if (program.ended()) return 0;
-    QApplication::exec();
-    return 0;
+    return launch(argc, argv);
 }
