@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <utility>
 
 #include "qt_fixture.h"
 
@@ -85,7 +86,7 @@ TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {
 }
 
 // Whole-second timers tick first one interval after arming, then 2 ms after
-// each turn of the wall clock's second.
+// each turn of the wall clock's second, all of them on one wake-up.
 TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
     ProbeForm probe(program);
     qtview::QtTimers& timers = platform.timers;
@@ -100,16 +101,16 @@ TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), 602) << "aimed at 2 ms after the next turn";
 
     now += 597;  // woke 5 ms early
-    timers.wake(probe.Tick);
+    timers.wakeAligned();
     EXPECT_EQ(probe.ticks, 1) << "no tick before the turn it was aimed at";
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), 5);
     now += 5;
-    timers.wake(probe.Tick);
+    timers.wakeAligned();
     EXPECT_EQ(probe.ticks, 2);
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
 
     now += 1000 - 3'600'000;  // the wall clock was set back an hour
-    timers.wake(probe.Tick);
+    timers.wakeAligned();
     EXPECT_EQ(probe.ticks, 3) << "a clock set back does not hold the timer for the difference";
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
 
@@ -118,6 +119,57 @@ TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), 330) << "other intervals are plain";
     probe.Tick.setInterval(0);
     EXPECT_EQ(timers.nextWakeMs(probe.Tick), -1);
+    EXPECT_EQ(timers.pendingWakeups(), 0);
+}
+
+class FourTimers : public tk::Form {
+public:
+    explicit FourTimers(tk::Program& p) : tk::Form(p, "Four", {}) {}
+    tk::Timer& A = addTimer("A");
+    tk::Timer& B = addTimer("B");
+    tk::Timer& C = addTimer("C");
+    tk::Timer& D = addTimer("D");
+};
+
+TEST_F(QtPlatformTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder) {
+    FourTimers four(program);
+    qtview::QtTimers& timers = platform.timers;
+    qint64 now = 1'700'000'000'000;
+    timers.setWallClock([&now] { return now; });
+    std::vector<std::string> ticks;
+    bool boxInNextTick = false;
+    whileOpen = [&] {  // a box open in the first timer's tick: the others go on
+        now += 1000;
+        timers.wakeAligned();
+    };
+    four.A.onTick.bind([&] {
+        ticks.push_back("1");
+        if (std::exchange(boxInNextTick, false)) program.messageBox("打开着", tk::Buttons::Ok, "");
+    });
+    four.D.onTick.bind([&] { ticks.push_back("4"); });
+    four.C.onTick.bind([&] { ticks.push_back("5"); });
+    four.B.onTick.bind([&] { ticks.push_back("2"); });
+    for (tk::Timer* timer : {&four.D, &four.A, &four.C, &four.B}) {
+        now += 130;  // armed at different moments of the same second
+        timer->setInterval(1000);
+        now += 1000;
+        timers.wake(*timer);
+        now -= 1000;
+    }
+    EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "5", "2"}));
+    ticks.clear();
+    EXPECT_EQ(timers.pendingWakeups(), 1) << "one wake-up a second for all four";
+
+    now += 2000;
+    boxInNextTick = true;
+    timers.wakeAligned();
+    EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "4", "1", "5", "2", "5", "2"}))
+        << "every tick in arming order, the second round while 1's box was open";
+    four.C.setInterval(0);
+    now += 1000;
+    ticks.clear();
+    timers.wakeAligned();
+    EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "2"}));
 }
 
 }  // namespace

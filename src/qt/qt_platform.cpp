@@ -12,6 +12,8 @@
 #include <QStyleFactory>
 #include <QTime>
 #include <QTranslator>
+#include <algorithm>
+#include <vector>
 
 #include "qt/palette.h"
 #include "qt/text.h"
@@ -75,28 +77,75 @@ void QtDialogs::pressOk(QDialog& box) {
     }
 }
 
-QtTimers::QtTimers() : wallClock_(wallClockMs) {}
+namespace {
+std::unique_ptr<QTimer> preciseSingleShot(std::function<void()> wake) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, std::move(wake));
+    return timer;
+}
+}  // namespace
+
+QtTimers::QtTimers()
+    : alignedWakeup_(preciseSingleShot([this] { wakeAligned(); })), wallClock_(wallClockMs) {}
+
+QtTimers::~QtTimers() = default;
 
 void QtTimers::arm(tk::Timer& timer) {
     Entry& entry = entries_[&timer];
-    if (!entry.qtimer) {
-        entry.qtimer = std::make_unique<QTimer>();
-        entry.qtimer->setSingleShot(true);
-        entry.qtimer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(entry.qtimer.get(), &QTimer::timeout, [this, &timer] { wake(timer); });
-    }
-    entry.aim = 0;
-    entry.qtimer->start(timer.interval());
+    if (!entry.own) entry.own = preciseSingleShot([this, &timer] { wake(timer); });
+    entry.armed = ++armings_;
+    entry.own->start(timer.interval());
+    leaveTheSecond(entry);
 }
 
 void QtTimers::disarm(tk::Timer& timer) {
-    if (auto found = entries_.find(&timer); found != entries_.end()) found->second.qtimer->stop();
+    if (auto found = entries_.find(&timer); found != entries_.end()) {
+        found->second.own->stop();
+        leaveTheSecond(found->second);
+    }
+}
+
+void QtTimers::leaveTheSecond(Entry& entry) {
+    if (entry.aim == 0) return;
+    entry.aim = 0;
+    scheduleAligned(wallClock_());
 }
 
 int QtTimers::nextWakeMs(const tk::Timer& timer) const {
     const auto found = entries_.find(&timer);
-    if (found == entries_.end() || !found->second.qtimer->isActive()) return -1;
-    return found->second.qtimer->interval();
+    if (found == entries_.end()) return -1;
+    const QTimer& wakeup = found->second.aim != 0 ? *alignedWakeup_ : *found->second.own;
+    return wakeup.isActive() ? wakeup.interval() : -1;
+}
+
+int QtTimers::pendingWakeups() const {
+    int pending = alignedWakeup_->isActive() ? 1 : 0;
+    for (const auto& [timer, entry] : entries_) pending += entry.own->isActive() ? 1 : 0;
+    return pending;
+}
+
+void QtTimers::aimAtTheSecond(const tk::Timer& timer, Entry& entry, qint64 now) {
+    entry.aim = now - now % 1000 + timer.interval() + kAfterTurnMs;
+}
+
+// The one wake-up comes at the earliest turn any aligned timer waits for (a
+// turn further off than its interval is one from before the wall clock was set
+// back, and is due at once).
+void QtTimers::scheduleAligned(qint64 now) {
+    qint64 soonest = -1;
+    for (const auto& [timer, entry] : entries_) {
+        if (entry.aim == 0) continue;
+        const qint64 wait =
+            std::clamp<qint64>(entry.aim - now, 0, timer->interval() + kAfterTurnMs);
+        if (soonest < 0 || wait < soonest) soonest = wait;
+    }
+    if (soonest < 0) {
+        alignedWakeup_->stop();
+    } else {
+        alignedWakeup_->start(static_cast<int>(soonest));
+    }
 }
 
 void QtTimers::wake(tk::Timer& timer) {
@@ -104,20 +153,42 @@ void QtTimers::wake(tk::Timer& timer) {
     const int interval = timer.interval();
     if (interval == 0) return;
     if (!aligned_ || interval % 1000 != 0) {
-        entry.qtimer->start(interval);
+        entry.own->start(interval);
     } else {
         const qint64 now = wallClock_();
-        if (now < entry.aim && entry.aim - now < 1000) {
-            // Woke just before the turn it was aimed at: wait for it. (Further
-            // off, the wall clock was set back: aim afresh.)
-            entry.qtimer->start(static_cast<int>(entry.aim - now));
-            return;
-        }
-        entry.aim = now - now % 1000 + interval + kAfterTurnMs;
-        entry.qtimer->start(static_cast<int>(entry.aim - now));
+        entry.own->stop();
+        aimAtTheSecond(timer, entry, now);
+        scheduleAligned(now);
     }
     // Armed again before the handler runs, so ticks go on while it waits in a box.
     timer.tick();
+}
+
+void QtTimers::wakeAligned() {
+    const qint64 now = wallClock_();
+    struct Due {
+        std::uint64_t armed;
+        tk::Timer* timer;
+    };
+    std::vector<Due> due;
+    for (auto& [timer, entry] : entries_) {
+        if (entry.aim == 0) continue;
+        // Woken just before its turn, a timer waits for it; a turn further off
+        // than its interval dates from before the wall clock was set back.
+        const bool setBack = entry.aim - now > timer->interval() + kAfterTurnMs;
+        if (entry.aim > now && !setBack) continue;
+        aimAtTheSecond(*timer, entry, now);
+        due.push_back({entry.armed, timer});
+    }
+    scheduleAligned(now);
+    std::sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.armed < b.armed; });
+    for (const Due& d : due) {
+        // A tick before it may have stopped or re-armed this timer.
+        const auto found = entries_.find(d.timer);
+        if (found != entries_.end() && found->second.armed == d.armed && found->second.aim != 0) {
+            d.timer->tick();
+        }
+    }
 }
 
 void QtLifetime::endProcess() {

@@ -39,12 +39,15 @@ private:
 // Window timers on QTimer. A timer whose interval is a whole number of seconds
 // ticks first one interval after it is armed, then just after each turn of the
 // wall clock's second (re-aimed at every tick), so that handlers which read the
-// clock see each new second at once rather than up to a second late.
+// clock see each new second at once rather than up to a second late. Timers
+// aimed at the same turn share one wake-up, and tick in the order they were
+// armed.
 class QtTimers : public tk::TimerService {
 public:
     static constexpr int kAfterTurnMs = 2;
 
     QtTimers();
+    ~QtTimers() override;
 
     void arm(tk::Timer& timer) override;
     void disarm(tk::Timer& timer) override;
@@ -53,17 +56,30 @@ public:
 
     // The wall clock in ms since the epoch; tests put a fake one in its place.
     void setWallClock(std::function<qint64()> wallClock) { wallClock_ = std::move(wallClock); }
-    // What the timer's wake-up does; called by its QTimer, and by tests.
+    // What a timer's own wake-up does (the first tick after arming, and every
+    // tick of a timer not aimed at the second); called by its QTimer, and by tests.
     void wake(tk::Timer& timer);
-    // How long after its last arming the timer wakes next, in ms; -1 when it is not armed.
+    // What the wake-up shared by the timers aimed at the second does.
+    void wakeAligned();
+    // In how many ms the timer wakes next, counted from when that wake-up was
+    // set; -1 when it is not armed.
     int nextWakeMs(const tk::Timer& timer) const;
+    // How many wake-ups are pending, each one a QTimer.
+    int pendingWakeups() const;
 
 private:
     struct Entry {
-        std::unique_ptr<QTimer> qtimer;
-        qint64 aim = 0;  // the wall-clock moment (ms since the epoch) it is aimed at, or 0
+        std::unique_ptr<QTimer> own;
+        qint64 aim = 0;           // the turn of the second (ms since the epoch) it waits for, or 0
+        std::uint64_t armed = 0;  // when it was armed, in arming order
     };
-    std::map<const tk::Timer*, Entry> entries_;
+    void aimAtTheSecond(const tk::Timer& timer, Entry& entry, qint64 now);
+    void leaveTheSecond(Entry& entry);
+    void scheduleAligned(qint64 now);
+
+    std::map<tk::Timer*, Entry, std::less<>> entries_;
+    std::unique_ptr<QTimer> alignedWakeup_;
+    std::uint64_t armings_ = 0;
     std::function<qint64()> wallClock_;
     bool aligned_ = true;
 };
