@@ -264,6 +264,35 @@ TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
     EXPECT_EQ(log->toPlainText(), "换了");
 }
 
+// The blinking log is drawn from pictures of its two looks: each phase must
+// still show exactly the colours the model asks for.
+TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
+    f.show();
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    const auto pixelsOf = [log](QColor colour) {
+        const QImage shot = log->viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == colour;
+        }
+        return count;
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
+    f.Text1.setBackColor(look::kBlack);
+    for (int phase = 0; phase < 5; ++phase) {
+        const bool whitePhase = phase % 2 == 0;
+        f.Text1.setForeColor(whitePhase ? look::kWhite : look::kRed);
+        SCOPED_TRACE(phase);
+        EXPECT_GT(pixelsOf(black), 1000);
+        EXPECT_GT(pixelsOf(whitePhase ? white : red), 10);
+        EXPECT_EQ(pixelsOf(whitePhase ? red : white), 0);
+    }
+    QTest::mouseClick(log->viewport(), Qt::LeftButton);
+    EXPECT_GT(pixelsOf(QColor(255, 192, 128)), 1000) << "the default light orange is back";
+    EXPECT_EQ(pixelsOf(red), 0);
+    EXPECT_EQ(pixelsOf(white), 0);
+}
+
 TEST(Language, QtsOwnWordsAreChineseToo) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
 }

@@ -1,5 +1,7 @@
 #include "qt/text_area.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -33,6 +35,58 @@ void TextArea::showModelText(const std::string& text) {
     shown_ = text;
     known_ = true;
     verticalScrollBar()->setValue(0);  // the newest entry stands on top
+}
+
+TextArea::Look TextArea::currentLook() const {
+    const QTextCursor cursor = textCursor();
+    return {palette().color(QPalette::Text).rgba(),
+            palette().color(QPalette::Base).rgba(),
+            viewport()->size(),
+            verticalScrollBar()->value(),
+            document()->revision(),
+            cursor.selectionStart(),
+            cursor.selectionEnd(),
+            isEnabled()};
+}
+
+const TextArea::Picture* TextArea::pictureOf(const Look& look) const {
+    for (const Picture& picture : pictures_) {
+        if (!picture.pixmap.isNull() && picture.look == look) return &picture;
+    }
+    return nullptr;
+}
+
+void TextArea::keepLook() {
+    // A box that can be typed into shows a blinking cursor: no picture of it.
+    if (!isReadOnly() || !isVisible()) return;
+    const Look look = currentLook();
+    if (pictureOf(look) != nullptr) return;
+    Picture& picture = pictures_[nextPicture_++ % pictures_.size()];
+    const qreal ratio = devicePixelRatioF();
+    picture.pixmap = QPixmap(viewport()->size() * ratio);
+    picture.pixmap.setDevicePixelRatio(ratio);
+    drawingPicture_ = true;
+    viewport()->render(&picture.pixmap);
+    drawingPicture_ = false;
+    picture.look = look;
+}
+
+void TextArea::paintEvent(QPaintEvent* event) {
+    const Picture* picture = drawingPicture_ ? nullptr : pictureOf(currentLook());
+    if (picture == nullptr) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setClipRegion(event->region());
+    painter.drawPixmap(0, 0, picture->pixmap);
+}
+
+void TextArea::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        for (Picture& picture : pictures_) picture.pixmap = QPixmap();
+    }
 }
 
 }  // namespace qtview

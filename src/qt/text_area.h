@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPlainTextEdit>
+#include <array>
 #include <string>
 
 namespace qtview {
@@ -9,6 +11,10 @@ namespace qtview {
 // put in front of it (a new entry on top of the activity log) is inserted at
 // the top instead of laying out the whole text again: an entry costs the
 // same with ten entries above the banner as with a million characters.
+//
+// A read-only box also keeps the last two looks of its text area as pictures:
+// the log blinking between two colours three times a second is then drawn
+// from them, without laying out its text at every blink.
 class TextArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -17,10 +23,39 @@ public:
     void showModelText(const std::string& text);
     // A person changed the text: what is shown is no longer known.
     void forgetShownText() { known_ = false; }
+    // After a change of colours: keeps a picture of the new look, unless it
+    // has one already.
+    void keepLook();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Everything that decides how the text area looks.
+    struct Look {
+        QRgb text = 0;
+        QRgb base = 0;
+        QSize size;
+        int scrolled = 0;
+        int revision = 0;
+        int selectionStart = 0;
+        int selectionEnd = 0;
+        bool enabled = false;
+        bool operator==(const Look&) const = default;
+    };
+    struct Picture {
+        Look look;
+        QPixmap pixmap;
+    };
+    Look currentLook() const;
+    const Picture* pictureOf(const Look& look) const;
+
     std::string shown_;
     bool known_ = false;
+    std::array<Picture, 2> pictures_;
+    std::size_t nextPicture_ = 0;
+    bool drawingPicture_ = false;
 };
 
 }  // namespace qtview

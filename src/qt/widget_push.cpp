@@ -58,6 +58,7 @@ void pushColours(const tk::Control& control, QWidget& widget) {
     widget.setPalette(palette);
     if (textAreaOnly) {
         widget.setAttribute(Qt::WA_UpdatesDisabled, false);
+        static_cast<TextArea&>(widget).keepLook();
         QRegion border(widget.rect());
         for (QWidget* part : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (part->isVisible()) border -= part->geometry();
