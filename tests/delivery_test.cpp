@@ -129,4 +129,27 @@ TEST_F(DeliveryTest, ReportOfAnUntitledTaskStillHasItsTitleLine) {
     EXPECT_EQ(topEntry(), report("14:05:30", "", "内容"));
 }
 
+// A title pasted with a line break and a row of hyphens cannot forge an entry
+// of its own; any other text arrives whole, in the task, the report and the
+// task information.
+TEST_F(DeliveryTest, PastedTextCannotForgeAnEntryAndOtherTextArrivesWhole) {
+    const std::string forgedTitle = "周会" + ActivityLog::logSeparator + "14:00:00->任务3开始\r\n";
+    startTask(1, "00:00:30", {.title = forgedTitle, .content = "议程", .duration = true});
+    const std::string whole = "مرحبا 😀 𠀀𪚥 " + std::string(10'000, 'x');
+    startTask(2, "00:00:30", {.title = whole, .content = whole, .duration = true});
+    EXPECT_EQ(app.tasks.slot(1).title, "周会");
+    EXPECT_EQ(app.tasks.slot(2).title, whole);
+
+    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.Command7));
+    EXPECT_NE(topEntry().find("当前任务：" + whole + "(正在进行中……)"), std::string::npos);
+    ASSERT_TRUE(User::click(f.Command18));
+
+    p.time.advance(31000);
+    const std::string& log = f.Text1.text();
+    EXPECT_EQ(topEntry(), report("14:05:30", whole, whole));
+    EXPECT_NE(log.find(report("14:05:30", "周会", "议程")), std::string::npos);
+    EXPECT_EQ(log.find("->任务3开始"), std::string::npos) << "no entry forged";
+}
+
 }  // namespace

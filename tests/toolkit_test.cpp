@@ -268,6 +268,24 @@ TEST_F(ToolkitTest, ALockedBoxTakesNoTextFromAPersonButFromCode) {
     EXPECT_EQ(locked.Box.text(), "written");
 }
 
+TEST_F(ToolkitTest, ASingleLineBoxKeepsPastedTextUpToItsFirstLineBreak) {
+    const std::string forged = "会议\r\n" + std::string(54, '-') + "\r\n12:00:00->任务1取消";
+    ASSERT_TRUE(User::retype(form.Text, forged));
+    EXPECT_EQ(form.Text.text(), "会议");
+    for (const char* lineBreak : {"\n", "\r", "\v", "\f", "\u0085", "\u2028", "\u2029"}) {
+        ASSERT_TRUE(User::retype(form.Text, std::string("前") + lineBreak + "后"));
+        EXPECT_EQ(form.Text.text(), "前") << "cut at " << static_cast<int>(lineBreak[0]);
+    }
+    ASSERT_TRUE(User::retype(form.Text, "a\tb\x01" "c\x7f\u0080d"));
+    EXPECT_EQ(form.Text.text(), "abcd") << "no other control character";
+
+    const std::string whole = "مرحبا 😀 𠀀𪚥 " + std::string(10'000, 'x');
+    ASSERT_TRUE(User::retype(form.Text, whole));
+    EXPECT_EQ(form.Text.text(), whole) << "right-to-left, emoji, supplementary planes, long text";
+    ASSERT_TRUE(User::retype(form.Secret, "😀密\n码"));
+    EXPECT_EQ(form.Secret.text(), "😀密");
+}
+
 TEST_F(ToolkitTest, AnEventTakesOneHandlerAndASecondBindingFailsLoudly) {
     form.Inner.onClick.bind([] {});
     try {

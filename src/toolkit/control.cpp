@@ -241,7 +241,7 @@ void TextBox::setText(const std::string& text) {
 
 bool TextBox::edit(const std::string& text) {
     if (!reachable() || locked_) return false;
-    setText(text);
+    setText(multiLine_ ? text : singleLine(text));
     return true;
 }
 

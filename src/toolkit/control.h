@@ -197,7 +197,8 @@ public:
     void setText(const std::string& text);
     // By a person, by any route (keys, paste, input method, drag and drop,
     // assistive technology); false, with the text unchanged, when the box
-    // cannot be reached or is locked.
+    // cannot be reached or is locked. A single-line box keeps the text up to
+    // its first line break, without control characters (see singleLine()).
     bool edit(const std::string& text);
     bool multiLine() const { return multiLine_; }
     bool password() const { return password_; }
