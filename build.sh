@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev qt6-translations-l10n libgtest-dev
           fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming)
 missing=()
 for package in "${packages[@]}"; do

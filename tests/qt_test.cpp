@@ -297,23 +297,38 @@ TEST(Language, QtsOwnWordsAreChineseToo) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
 }
 
-TEST(DisplayCheck, SaysClearlyWhenThereIsNoScreen) {
-    const std::string saved = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
-    unsetenv("QT_QPA_PLATFORM");
-    unsetenv("WAYLAND_DISPLAY");
+TEST(DisplayCheck, QtGetsNoCommandLineButThePlatform) {
+    const char* given[] = {"zhongyue", "-reverse", "-platform", "offscreen", "-style", "windows"};
+    EXPECT_EQ(qtview::qtArguments(6, const_cast<char**>(given)),
+              (std::vector<std::string>{"zhongyue", "-platform", "offscreen"}));
+    EXPECT_EQ(qtview::qtArguments(2, const_cast<char**>(given)),
+              (std::vector<std::string>{"zhongyue"}));
+}
+
+// Decided by connecting: each display that cannot be reached is refused with
+// the one line; a platform that needs none is taken.
+TEST(DisplayCheck, SaysClearlyWhenNoDisplayAnswers) {
+    const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray savedDisplay = qgetenv("DISPLAY");
+    qunsetenv("QT_QPA_PLATFORM");
+    const std::vector<std::string> plain{"zhongyue"};
     std::string why;
-    setenv("DISPLAY", "", 1);
-    EXPECT_FALSE(qtview::displayAvailable(why));
-    EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos);
-    setenv("DISPLAY", ":4711", 1);
-    EXPECT_FALSE(qtview::displayAvailable(why));
-    EXPECT_NE(why.find(":4711"), std::string::npos);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    EXPECT_TRUE(qtview::displayAvailable(why));
-    if (saved.empty())
-        unsetenv("QT_QPA_PLATFORM");
-    else
-        setenv("QT_QPA_PLATFORM", saved.c_str(), 1);
+    for (const char* display : {"", ":4711", "localhost:99", "unix:99", "::x"}) {
+        qputenv("DISPLAY", display);
+        EXPECT_FALSE(qtview::displayAvailable(plain, why)) << display;
+        EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos) << why;
+    }
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    qputenv("WAYLAND_DISPLAY", "wayland-nobody-4711");
+    EXPECT_FALSE(qtview::displayAvailable(plain, why));
+    EXPECT_NE(why.find("wayland-nobody-4711"), std::string::npos);
+    EXPECT_TRUE(qtview::displayAvailable({"zhongyue", "-platform", "offscreen"}, why))
+        << "-platform on the command line counts first";
+    qputenv("QT_QPA_PLATFORM", "wayland;offscreen");
+    EXPECT_TRUE(qtview::displayAvailable(plain, why)) << "the first of a list that starts";
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", saved);
+    qputenv("DISPLAY", savedDisplay);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "qt/display_check.h"
@@ -11,12 +12,20 @@
 #include "toolkit/program.h"
 
 int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>& beforeStart) {
+    // Qt keeps pointers into its command line for as long as it runs.
+    static std::vector<std::string> arguments;
+    static std::vector<char*> pointers;
+    arguments = qtview::qtArguments(argc, argv);
     std::string why;
-    if (!qtview::displayAvailable(why)) {
+    if (!qtview::displayAvailable(arguments, why)) {
         std::fprintf(stderr, "zhongyue: %s\n", why.c_str());
         return 2;
     }
-    QApplication application(argc, argv);
+    pointers.clear();
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    int qtArgc = static_cast<int>(pointers.size());
+    pointers.push_back(nullptr);
+    QApplication application(qtArgc, pointers.data());
     qtview::prepareApplication();
 
     qtview::QtPlatform platform;
