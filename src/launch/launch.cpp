@@ -21,6 +21,12 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
         std::fprintf(stderr, "zhongyue: %s\n", why.c_str());
         return 2;
     }
+    // Without a session bus the bus library would start a bus daemon of its
+    // own for the display (for assistive technology), which outlives the
+    // program: with none to talk to, there is nobody to hear anyway.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    }
     pointers.clear();
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     int qtArgc = static_cast<int>(pointers.size());
