@@ -53,6 +53,19 @@ TEST_F(QtPlatformTest, APasswordIsAskedForWithStarsAndOtherAnswersInClear) {
     EXPECT_EQ(echoes, (std::vector{QLineEdit::Password, QLineEdit::Normal}));
 }
 
+TEST_F(QtPlatformTest, ABoxWithAnEmptyTitleShowsTheProgramsName) {
+    platform.dialogs.setNameForEmptyTitles("钟约系统");
+    std::vector<QString> titles;
+    answerWith = [&](QDialog& box) {
+        titles.push_back(box.windowTitle());
+        box.reject();
+    };
+    program.messageBox("自己去体会", tk::Buttons::Ok, "");
+    program.messageBox("算你聪明！", tk::Buttons::Ok, "VI2000");
+    program.inputBox("需要密码", "", "", tk::Echo::Secret);
+    EXPECT_EQ(titles, (std::vector<QString>{"钟约系统", "VI2000", "钟约系统"}));
+}
+
 TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {
     f.show();
     QWidget& window = view.window();

@@ -1,5 +1,7 @@
 #include "forms/splash_form.h"
 
+#include "forms/identity.h"
+
 SplashForm::SplashForm(tk::Program& program)
     : tk::Form(program, "frmSplash",
                {.width = 7110,
@@ -7,4 +9,4 @@ SplashForm::SplashForm(tk::Program& program)
                 .back = look::kBlack,
                 .icon = "icon",
                 .inTaskBar = false,
-                .description = "钟约系统"}) {}
+                .description = identity::kName}) {}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "forms/identity.h"
 #include "qt/display_check.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
@@ -32,9 +33,13 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     int qtArgc = static_cast<int>(pointers.size());
     pointers.push_back(nullptr);
     QApplication application(qtArgc, pointers.data());
+    QApplication::setApplicationName(identity::kExecutable);
+    QApplication::setApplicationVersion(identity::kVersion);
+    QApplication::setDesktopFileName(identity::kDesktopId);
     qtview::prepareApplication();
 
     qtview::QtPlatform platform;
+    platform.dialogs.setNameForEmptyTitles(identity::kName);
     tk::Program program(platform.platform());
     App app(program);
     qtview::ProgramView views(program);

@@ -34,7 +34,8 @@ double QtClock::secondsSinceMidnight() {
     return msecsOfDay() / 1000.0;
 }
 
-int QtDialogs::run(QDialog& box) {
+int QtDialogs::run(QDialog& box, const std::string& title) {
+    box.setWindowTitle(shownLines(title.empty() ? emptyTitle_ : title));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (shownHook_) {
         QTimer::singleShot(0, &box, [this, &box] {
@@ -46,14 +47,13 @@ int QtDialogs::run(QDialog& box) {
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
                               const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, shownLines(title), shownLines(text),
-                    QMessageBox::NoButton);
+    QMessageBox box(QMessageBox::NoIcon, QString(), shownLines(text), QMessageBox::NoButton);
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel != nullptr ? cancel : ok);
-    run(box);
+    run(box, title);
     return box.clickedButton() == ok ? tk::Answer::Ok : tk::Answer::Cancel;
 }
 
@@ -61,12 +61,11 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
                              const std::string& defaultText, tk::Echo echo) {
     QInputDialog box;
     if (echo == tk::Echo::Secret) box.setTextEchoMode(QLineEdit::Password);
-    box.setWindowTitle(shownLines(title));
     box.setLabelText(shownLines(prompt));
     box.setTextValue(shownLines(defaultText));
     box.setOkButtonText("确定");
     box.setCancelButtonText("取消");
-    return run(box) == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+    return run(box, title) == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 void QtDialogs::pressOk(QDialog& box) {

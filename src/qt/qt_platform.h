@@ -26,14 +26,17 @@ public:
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, tk::Echo echo) override;
 
+    // What the title bar of a box with an empty title shows: the program's name.
+    void setNameForEmptyTitles(const std::string& name) { emptyTitle_ = name; }
     // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
     void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
     // Answers a box as Enter would: 确定.
     static void pressOk(QDialog& box);
 
 private:
-    int run(QDialog& box);
+    int run(QDialog& box, const std::string& title);
     std::function<void(QDialog&)> shownHook_;
+    std::string emptyTitle_;
 };
 
 // Window timers on QTimer. A timer whose interval is a whole number of seconds
