@@ -3,42 +3,11 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
-#include <cmath>
+#include <QSvgRenderer>
 
 namespace qtview {
 
 namespace {
-
-// A clock face on a bamboo-green disc: the program's icon.
-QPixmap drawIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient disc(QPointF(12, 10), 20);
-    disc.setColorAt(0, QColor(120, 200, 120));
-    disc.setColorAt(1, QColor(30, 110, 60));
-    p.setBrush(disc);
-    p.setPen(QPen(QColor(20, 70, 40), 1.5));
-    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
-    p.setBrush(QColor(250, 250, 240));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(6, 6, 20, 20));
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * M_PI / 6;
-        p.drawLine(QPointF(16 + 8 * std::sin(a), 16 - 8 * std::cos(a)),
-                   QPointF(16 + 9.5 * std::sin(a), 16 - 9.5 * std::cos(a)));
-    }
-    p.setPen(QPen(QColor(20, 20, 20), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(16, 16), QPointF(16, 9.5));
-    p.drawLine(QPointF(16, 16), QPointF(20.5, 18));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 40, 40));
-    p.drawEllipse(QPointF(16, 16), 1.5, 1.5);
-    return pixmap;
-}
 
 void drawBamboo(QPainter& p, double x, double top, double bottom, double width, QColor colour) {
     p.setPen(Qt::NoPen);
@@ -118,10 +87,26 @@ QPixmap drawGame() {
 }  // namespace
 
 QPixmap artwork(const std::string& name) {
-    if (name == "icon") return drawIcon();
+    if (name == "icon") return iconAt(128);
     if (name == "splash") return drawSplash();
     if (name == "game") return drawGame();
     return {};
+}
+
+QPixmap iconAt(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer drawing(QStringLiteral(":/icons/cn.zhongyue.ZhongYue.svg"));
+    drawing.render(&painter);
+    return pixmap;
+}
+
+QIcon windowIcon(const std::string& name) {
+    if (name != "icon") return {};
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(iconAt(size));
+    return icon;
 }
 
 }  // namespace qtview

@@ -138,7 +138,7 @@ void FormView::build() {
     window_->setWindowFlags(flags);
     window_->setWindowTitle(QString::fromStdString(form_.caption()));
     window_->setAccessibleName(QString::fromStdString(design.description));
-    window_->setWindowIcon(artwork(design.icon));
+    window_->setWindowIcon(windowIcon(design.icon));
     QPalette palette = window_->palette();
     palette.setColor(QPalette::Window, toQColor(design.back));
     window_->setPalette(palette);
