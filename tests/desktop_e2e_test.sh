@@ -1,0 +1,57 @@
+#!/bin/sh
+# The real program on an X server with a window manager, by the keyboard
+# alone: yes to the question, a task due in 30 seconds in slot 1, the window
+# minimised; the reminder's box must come, and after it the window must be
+# back. Only X tools and the windows' titles are used.
+program=$1
+for tool in Xvfb openbox xdotool xprop; do
+    command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
+done
+work=$(mktemp -d)
+cleanup() { kill $pid $wm $xvfb 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+i=0; while [ ! -s "$work/display" ] && [ $i -lt 100 ]; do sleep 0.05; i=$((i + 1)); done
+[ -s "$work/display" ] || { echo "SKIPPED: Xvfb did not start"; exit 77; }
+export DISPLAY=":$(cat "$work/display")"
+HOME=$work openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS "$program" >"$work/output" 2>&1 &
+pid=$!
+
+fail() { echo "FAILED: $1"; cat "$work/output"; exit 1; }
+# The id of the shown window with exactly this title, within `seconds`.
+window() {
+    i=0
+    while [ $i -lt $(($2 * 10)) ]; do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1; i=$((i + 1))
+    done
+    return 1
+}
+keys() { xdotool key --delay 150 "$@"; }
+
+question=$(window 钟约系统 15) || fail "no start-up question"
+xdotool windowactivate --sync "$question" 2>/dev/null; keys Return
+main=$(window 青竹白鹭2 10) || fail "no main window after the splash"
+xdotool windowactivate --sync "$main" 2>/dev/null; sleep 0.3
+keys space Tab                  # 任务1(等待) opens the panel; on to the content
+xdotool type --delay 100 "e2e"
+keys Tab Down                   # 经过时间提醒
+keys Tab 0 Tab 0 Tab            # 00 hours, 00 minutes
+xdotool type --delay 100 "30"   # 30 seconds
+keys Return                     # 开始任务
+confirmation=$(window 任务ＯＫ 5) || fail "no confirmation of the task"
+xdotool windowactivate --sync "$confirmation" 2>/dev/null; keys Return
+sleep 0.5
+xdotool windowminimize --sync "$main" || fail "could not minimise the window"
+echo "task started; waiting for its reminder"
+reminder=$(window 钟约系统 40) || fail "no reminder within 40 seconds"
+xdotool windowactivate --sync "$reminder" 2>/dev/null; keys Return
+sleep 1
+xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the window stayed minimised"
+window 青竹白鹭2 2 >/dev/null || fail "the window is not shown after the reminder"
+echo "the reminder came and brought the window back"
