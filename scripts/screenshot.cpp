@@ -1,35 +1,81 @@
-// Draws a window as it looks when first shown, without a screen: the main
-// window (main), the splash window (splash) or the game (game), into the PNG
-// file named.
+// Draws a window of the program as a person sees it, without a screen, into
+// the PNG file named: the main window (main), with the task panel open for a
+// task being written (panel), a reminder's box over it (reminder), the splash
+// window (splash) or the game (game). QT_SCALE_FACTOR=2 draws it at 200 %.
 #include <QApplication>
+#include <QDialog>
 #include <QPixmap>
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "app/app.h"
+#include "forms/identity.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
 #include "toolkit/program.h"
 
+namespace {
+
+// Slot 1's panel with a task written, due at `due` ("HH:MM:SS").
+void writeATask(MainForm& f, const std::string& due) {
+    (void)f.Command1.click();
+    (void)f.Text3.edit("下午三点开会，带上季度报告");
+    (void)f.Combo1.choose(std::stoi(due.substr(0, 2)));
+    (void)f.Combo2.choose(std::stoi(due.substr(3, 2)));
+    (void)f.Combo3.choose(std::stoi(due.substr(6, 2)));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     const std::string which = argc == 3 ? argv[1] : "";
-    if (which != "main" && which != "splash" && which != "game") {
-        std::fprintf(stderr, "usage: screenshot main|splash|game FILE.png\n");
-        return 2;
-    }
     QApplication application(argc, argv);
     qtview::prepareApplication();
     qtview::QtPlatform platform;
+    platform.dialogs.setNameForEmptyTitles(identity::kName);
     tk::Program program(platform.platform());
     App app(program);
-    tk::Form& form = which == "main"   ? static_cast<tk::Form&>(app.mainForm)
-                     : which == "game" ? static_cast<tk::Form&>(app.gameForm)
-                                       : app.splashForm;
     qtview::ProgramView views(program);
-    platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);  // yes to the start-up question
+    QPixmap shot;
+    // Yes to every box, but the reminder's, which is what the picture shows.
+    platform.dialogs.setShownHook([&](QDialog& box) {
+        if (which == "reminder" && shot.isNull() && box.windowTitle() == identity::kName) {
+            QApplication::processEvents();
+            shot = box.grab();
+        }
+        qtview::QtDialogs::pressOk(box);
+    });
+    MainForm& f = app.mainForm;
+    const std::map<std::string, std::function<tk::Form&()>> windows{
+        {"main", [&]() -> tk::Form& { return f; }},
+        {"panel",
+         [&]() -> tk::Form& {
+             f.show();
+             writeATask(f, "15:00:00");
+             return f;
+         }},
+        {"reminder",
+         [&]() -> tk::Form& {
+             f.show();
+             writeATask(f, program.clockText());  // due in this very second
+             (void)f.Command5.click();
+             f.Timer1.tick();
+             return f;
+         }},
+        {"splash", [&]() -> tk::Form& { return app.splashForm; }},
+        {"game", [&]() -> tk::Form& { return app.gameForm; }},
+    };
+    const auto found = windows.find(which);
+    if (found == windows.end()) {
+        std::fprintf(stderr, "usage: screenshot main|panel|reminder|splash|game FILE.png\n");
+        return 2;
+    }
+    tk::Form& form = found->second();
     form.show();
     QApplication::processEvents();
-    const QPixmap shot = views.of(form).window().grab();
+    if (shot.isNull()) shot = views.of(form).window().grab();
     if (!shot.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "screenshot: cannot write %s\n", argv[2]);
         return 1;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Redraws the pictures of the windows shown in the README, without a screen.
+# Redraws the pictures of the windows shown in the README, without a screen,
+# at 100 % and at 200 %.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --build build --target screenshot
-QT_QPA_PLATFORM=offscreen build/screenshot main docs/main-window.png
-QT_QPA_PLATFORM=offscreen build/screenshot splash docs/splash.png
-QT_QPA_PLATFORM=offscreen build/screenshot game docs/game.png
+for shot in main:main-window panel:task-panel reminder:reminder splash:splash game:game; do
+    QT_QPA_PLATFORM=offscreen build/screenshot "${shot%%:*}" "docs/${shot#*:}.png"
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/screenshot "${shot%%:*}" "docs/${shot#*:}@2x.png"
+done
