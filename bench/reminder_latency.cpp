@@ -1,9 +1,12 @@
 // How late a reminder box comes after the start of its due second: with the
 // program's timers, which tick just after each turn of the second, and with
-// plain 1000 ms timers started at a random moment, in the same run.
+// plain 1000 ms timers started at a random moment, in the same run; then the
+// program's timers again with every core kept busy by a spinning thread.
 #include <QTime>
+#include <atomic>
 #include <cstdio>
 #include <random>
+#include <thread>
 
 #include "bench_support.h"
 
@@ -37,6 +40,29 @@ std::vector<double> measure(bool aligned, int count) {
     return samples;
 }
 
+// One thread spinning on each core for as long as it lives.
+class BusyCores {
+public:
+    BusyCores() {
+        for (unsigned i = 0; i < std::max(1u, std::thread::hardware_concurrency()); ++i) {
+            spinners_.emplace_back([this] {
+                while (!stop_.load(std::memory_order_relaxed)) {
+                }
+            });
+        }
+    }
+    ~BusyCores() {
+        stop_ = true;
+        for (std::thread& spinner : spinners_) spinner.join();
+    }
+    BusyCores(const BusyCores&) = delete;
+    BusyCores& operator=(const BusyCores&) = delete;
+
+private:
+    std::atomic<bool> stop_{false};
+    std::vector<std::thread> spinners_;
+};
+
 void print(const char* name, const Figures& f) {
     std::printf("%-28s median %7.1f ms   p95 %7.1f ms   max %7.1f ms\n", name, f.median, f.p95,
                 f.max);
@@ -56,5 +82,13 @@ int main(int argc, char** argv) {
     print("plain 1000 ms timers", plain);
     std::printf("ratio plain/aimed: median %.0fx, max %.0fx\n", plain.median / precise.median,
                 plain.max / precise.max);
+    Figures loaded{};
+    {
+        const BusyCores busy;
+        loaded = figuresOf(measure(true, count));
+    }
+    print("aimed, every core busy", loaded);
+    std::printf("ratio busy/idle, aimed: median %.1fx, max %.1fx\n", loaded.median / precise.median,
+                loaded.max / precise.max);
     return 0;
 }

@@ -1,0 +1,108 @@
+// The wall clock's turns as the real Qt timers see them, under a fake clock:
+// the due second, :59, midnight, the clock set back or forward, and a machine
+// that sleeps across a due time. No wall-clock waiting.
+#include "qt_fixture.h"
+#include "tasks/due_time.h"
+
+namespace {
+
+constexpr qint64 kDayMs = 86'400'000;
+
+class FakeClock : public tk::Clock {
+public:
+    qint64 ms = 0;  // since an epoch that starts at a midnight
+    double secondsSinceMidnight() override { return static_cast<double>(ms % kDayMs) / 1000.0; }
+};
+
+class QtClockTest : public ::testing::Test {
+protected:
+    QtClockTest() {
+        platform.timers.setWallClock([this] { return clock.ms; });
+        platform.dialogs.setShownHook([this](QDialog& box) {
+            if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) {
+                boxes.push_back(text->text().toStdString() + "@" + program.clockText());
+            }
+            qtview::QtDialogs::pressOk(box);
+        });
+        f.show();
+    }
+
+    void setTime(int h, int m, int s, int ms = 0) {
+        clock.ms = kDayMs * 100 + ((h * 60 + m) * 60 + s) * 1000 + ms;
+    }
+    // Starts slot 1 due at `due`, and lets its first tick come one second later.
+    void start(const std::string& due) {
+        ASSERT_TRUE(f.Command1.click());
+        ASSERT_TRUE(f.Text3.edit("事"));
+        ASSERT_TRUE(f.Combo1.choose(std::stoi(due.substr(0, 2))));
+        ASSERT_TRUE(f.Combo2.choose(std::stoi(due.substr(3, 2))));
+        ASSERT_TRUE(f.Combo3.choose(std::stoi(due.substr(6, 2))));
+        ASSERT_TRUE(f.Command5.click());
+        boxes.clear();
+        clock.ms += 1000;
+        platform.timers.wake(f.Timer1);
+    }
+    // The clock runs for `seconds`, waking the timers when they ask.
+    void run(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock.ms += platform.timers.nextWakeMs(f.Timer1) > 0
+                            ? platform.timers.nextWakeMs(f.Timer1)
+                            : 1000;
+            platform.timers.wakeAligned();
+        }
+    }
+
+    FakeClock clock;
+    qtview::QtPlatform platform;
+    tk::Program program{tk::Platform{clock, platform.dialogs, platform.timers, platform.lifetime}};
+    App app{program};
+    MainForm& f = app.mainForm;
+    std::vector<std::string> boxes;
+};
+
+TEST_F(QtClockTest, TheReminderComesInItsDueSecondAlsoAtFiftyNineAndAcrossMidnight) {
+    setTime(10, 0, 0, 400);
+    start("10:00:30");
+    run(40);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@10:00:30"}));
+
+    boxes.clear();
+    start("10:00:59");
+    run(60);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@10:00:59"}));
+
+    boxes.clear();
+    setTime(23, 59, 50, 700);
+    start("00:00:05");
+    run(30);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@00:00:05"}));
+}
+
+TEST_F(QtClockTest, ClockSetBackAnHourDelaysTheReminderToItsTimeOfDay) {
+    setTime(10, 0, 0, 400);
+    start("10:00:30");
+    run(10);
+    clock.ms -= 3'600'000;  // now 09:00:1x
+    run(3600 + 40);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@10:00:30"}))
+        << "neither lost nor early, and not held up by the hour";
+}
+
+TEST_F(QtClockTest, ClockSetForwardOrAMachineAsleepAcrossTheDueTimeMissesItForADay) {
+    setTime(10, 0, 0, 400);
+    start("10:00:30");
+    run(10);
+    clock.ms += 3'600'000;  // now 11:00:1x: the due second was skipped
+    run(60);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(app.tasks.isRunning(1));
+
+    // Asleep from 11:01 until 10:00:45 the next day: no wake-up in between.
+    clock.ms += 23 * 3'600'000LL - 60'000 + 45'000 - 10'000;
+    run(1);
+    EXPECT_TRUE(boxes.empty()) << "woken after the due window";
+    run(86'400);
+    EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@10:00:30"})) << "one day later";
+}
+
+}  // namespace
