@@ -6,23 +6,19 @@
 #include <vector>
 
 #include "app/app.h"
-#include "qt/program_view.h"
+#include "launch/program_on_qt.h"
 #include "qt/qt_platform.h"
 #include "toolkit/program.h"
 
 // The real program offscreen, its main window shown, every box answered with
 // 确定 as soon as it is on screen.
-struct LiveApp {
+struct LiveApp : ProgramOnQt {
     LiveApp();
     // Starts a task in `slot` due at the clock time `due` ("HH:MM:SS").
     void startTask(int slot, const std::string& due);
     // Runs the event loop for `ms`, or until `done` holds.
     static void run(int ms, const std::function<bool()>& done = {});
 
-    qtview::QtPlatform platform;
-    tk::Program program{platform.platform()};
-    App app{program};
-    qtview::ProgramView views{program};
     qtview::FormView& view = views.of(app.mainForm);
     std::function<void(const std::string& text)> onBoxShown;
 };

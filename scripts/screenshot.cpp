@@ -10,10 +10,8 @@
 #include <map>
 #include <string>
 
-#include "app/app.h"
 #include "forms/identity.h"
-#include "qt/program_view.h"
-#include "qt/qt_platform.h"
+#include "launch/program_on_qt.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -33,11 +31,8 @@ int main(int argc, char** argv) {
     const std::string which = argc == 3 ? argv[1] : "";
     QApplication application(argc, argv);
     qtview::prepareApplication();
-    qtview::QtPlatform platform;
-    platform.dialogs.setNameForEmptyTitles(identity::kName);
-    tk::Program program(platform.platform());
-    App app(program);
-    qtview::ProgramView views(program);
+    ProgramOnQt running;
+    auto& [platform, program, app, views] = running;
     QPixmap shot;
     // Yes to every box, but the reminder's, which is what the picture shows.
     platform.dialogs.setShownHook([&](QDialog& box) {

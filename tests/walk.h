@@ -363,6 +363,8 @@ private:
             ended("closed by the window system");
             return;
         }
+        // Boxes answered at random again, the exit password's prompt too.
+        p_.boxes.setFallback([this](const tk::testing::BoxRecord& box) { return answer(box); });
         // From wherever the walk stopped: panels closed as a person would.
         User::restoreFromTaskBar(f_);
         for (tk::CommandButton* close :

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "forms/identity.h"
+#include "launch/program_on_qt.h"
 #include "qt/display_check.h"
-#include "qt/program_view.h"
-#include "qt/qt_platform.h"
-#include "toolkit/program.h"
 
 int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>& beforeStart) {
     // Qt keeps pointers into its command line for as long as it runs.
@@ -38,15 +35,10 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     QApplication::setDesktopFileName(identity::kDesktopId);
     qtview::prepareApplication();
 
-    qtview::QtPlatform platform;
-    platform.dialogs.setNameForEmptyTitles(identity::kName);
-    tk::Program program(platform.platform());
-    App app(program);
-    qtview::ProgramView views(program);
-
-    if (beforeStart) beforeStart(platform);
-    app.start();
-    if (program.ended()) return 0;
+    ProgramOnQt running;
+    if (beforeStart) beforeStart(running.platform);
+    running.app.start();
+    if (running.program.ended()) return 0;
     QApplication::exec();
     return 0;
 }

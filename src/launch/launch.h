@@ -10,5 +10,4 @@ struct QtPlatform;
 // application, the windows' views, the start-up question and the event loop.
 // `beforeStart` runs once everything is made and before the question is asked
 // (benchmarks watch the program from there). Returns the exit status.
-int launch(int argc, char** argv,
-           const std::function<void(qtview::QtPlatform&)>& beforeStart = {});
+int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>& beforeStart = {});

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/app.h"
+#include "forms/identity.h"
+#include "qt/program_view.h"
+#include "qt/qt_platform.h"
+#include "toolkit/program.h"
+
+// The whole program on the real Qt platform services, its windows' views
+// ready to be made; what main(), the benchmarks and the screenshots run.
+// Needs a QApplication.
+struct ProgramOnQt {
+    ProgramOnQt() { platform.dialogs.setNameForEmptyTitles(identity::kName); }
+
+    qtview::QtPlatform platform;
+    tk::Program program{platform.platform()};
+    App app{program};
+    qtview::ProgramView views{program};
+};
