@@ -2,9 +2,11 @@
 # The real program on an X server with a window manager, by the keyboard
 # alone: yes to the question, a task due in 30 seconds in slot 1, the window
 # minimised; the reminder's box must come, and after it the window must be
-# back. Only X tools and the windows' titles are used.
+# back. Only X tools and the windows' titles are used. Watched by strace all
+# the while, with no session bus and a home folder of its own: it must start
+# no process, write no file and use no socket but the display's.
 program=$1
-for tool in Xvfb openbox xdotool xprop; do
+for tool in Xvfb openbox xdotool xprop strace; do
     command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
 done
 work=$(mktemp -d)
@@ -18,7 +20,9 @@ export DISPLAY=":$(cat "$work/display")"
 HOME=$work openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
-env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS "$program" >"$work/output" 2>&1 &
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
+    strace -f -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
+    "$program" >"$work/output" 2>&1 &
 pid=$!
 
 fail() { echo "FAILED: $1"; cat "$work/output"; exit 1; }
@@ -55,3 +59,6 @@ sleep 1
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the window stayed minimised"
 window 青竹白鹭2 2 >/dev/null || fail "the window is not shown after the reminder"
 echo "the reminder came and brought the window back"
+"$(dirname "$0")/trace_check.sh" "$work/trace" "${DISPLAY#:}" || exit 1
+[ -e "$work/home" ] && fail "something was written under the home folder"
+echo "no process started, no file written, no socket but the display's"
