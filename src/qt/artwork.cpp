@@ -31,16 +31,13 @@ void drawLeaf(QPainter& p, QPointF from, double angle, double length, QColor col
     p.restore();
 }
 
-// Bamboo under a moon at dusk, with a white egret in flight.
-QPixmap drawSplash() {
-    QPixmap pixmap(151, 205);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+// Bamboo under a moon at dusk, with a white egret in flight; 151 x 205.
+void paintSplash(QPainter& p) {
     QLinearGradient sky(0, 0, 0, 205);
     sky.setColorAt(0, QColor(18, 28, 60));
     sky.setColorAt(0.7, QColor(60, 70, 110));
     sky.setColorAt(1, QColor(150, 110, 90));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRectF(0, 0, 151, 205), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 240, 200));
     p.drawEllipse(QPointF(108, 42), 20, 20);
@@ -59,16 +56,12 @@ QPixmap drawSplash() {
     egret.quadTo(104, 94, 118, 102);
     p.setBrush(Qt::NoBrush);
     p.drawPath(egret);
-    return pixmap;
 }
 
-// A three-by-three board of warm tiles, each asking its question: the
-// picture must not give the puzzle away.
-QPixmap drawGame() {
-    QPixmap pixmap(352, 288);
-    pixmap.fill(QColor(255, 128, 0));
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+// A three-by-three board of warm tiles, each asking its question (the
+// picture must not give the puzzle away); 352 x 288.
+void paintGame(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 352, 288), QColor(255, 128, 0));
     QFont font = p.font();
     font.setPixelSize(52);
     font.setBold(true);
@@ -81,25 +74,45 @@ QPixmap drawGame() {
         p.setPen(QColor(150, 60, 0));
         p.drawText(tile, Qt::AlignCenter, "?");
     }
-    return pixmap;
+}
+
+void paintIcon(QPainter& p) {
+    QSvgRenderer(QStringLiteral(":/icons/cn.zhongyue.ZhongYue.svg")).render(&p, QRectF(0, 0, 32, 32));
+}
+
+struct Drawing {
+    QSize natural;
+    void (*paint)(QPainter&);
+};
+
+const Drawing* drawingNamed(const std::string& name) {
+    static const Drawing icon{{32, 32}, paintIcon};
+    static const Drawing splash{{151, 205}, paintSplash};
+    static const Drawing game{{352, 288}, paintGame};
+    if (name == "icon") return &icon;
+    if (name == "splash") return &splash;
+    if (name == "game") return &game;
+    return nullptr;
 }
 
 }  // namespace
 
-QPixmap artwork(const std::string& name) {
-    if (name == "icon") return iconAt(128);
-    if (name == "splash") return drawSplash();
-    if (name == "game") return drawGame();
-    return {};
+QPixmap artwork(const std::string& name, QSize pixels) {
+    const Drawing* drawing = drawingNamed(name);
+    if (drawing == nullptr) return {};
+    if (pixels.isEmpty()) pixels = drawing->natural;
+    QPixmap pixmap(pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<qreal>(pixels.width()) / drawing->natural.width(),
+                  static_cast<qreal>(pixels.height()) / drawing->natural.height());
+    drawing->paint(painter);
+    return pixmap;
 }
 
 QPixmap iconAt(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer drawing(QStringLiteral(":/icons/cn.zhongyue.ZhongYue.svg"));
-    drawing.render(&painter);
-    return pixmap;
+    return artwork("icon", QSize(size, size));
 }
 
 QIcon windowIcon(const std::string& name) {

@@ -48,6 +48,28 @@ protected:
     }
 };
 
+// A picture stretched to its box, drawn afresh for the box's size in device
+// pixels, so that it is as sharp at 200 % as at 100 %.
+class PictureBox : public QWidget {
+public:
+    PictureBox(std::string name, QWidget* parent) : QWidget(parent), name_(std::move(name)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = size() * ratio;
+        if (drawn_.size() != pixels) {
+            drawn_ = artwork(name_, pixels);
+            drawn_.setDevicePixelRatio(ratio);
+        }
+        QPainter(this).drawPixmap(0, 0, drawn_);
+    }
+
+private:
+    std::string name_;
+    QPixmap drawn_;
+};
+
 // A drop-down list whose text field is filled with the list's own back
 // colour, as designed, rather than the style's shaded button face.
 class DropDownList : public QComboBox {
@@ -101,12 +123,8 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
             label->setWordWrap(!control.autoSize());
             return label;
         }
-        case tk::Kind::Picture: {
-            auto* picture = new QLabel(parent);
-            picture->setScaledContents(true);
-            picture->setPixmap(artwork(static_cast<tk::Picture&>(control).image()));
-            return picture;
-        }
+        case tk::Kind::Picture:
+            return new PictureBox(static_cast<tk::Picture&>(control).image(), parent);
         case tk::Kind::CommandButton: {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);

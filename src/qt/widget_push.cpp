@@ -65,9 +65,11 @@ void pushColours(const tk::Control& control, QWidget& widget) {
         }
         widget.update(border);
     }
-    // Buttons draw their own face, and a box's viewport fills itself.
+    // Buttons draw their own face, a box's viewport fills itself, and a
+    // picture lets what is behind it show through its transparent parts.
     widget.setAutoFillBackground(control.kind() != tk::Kind::CommandButton &&
-                                 control.kind() != tk::Kind::TextBox);
+                                 control.kind() != tk::Kind::TextBox &&
+                                 control.kind() != tk::Kind::Picture);
 }
 
 Qt::Alignment toQt(tk::Align align) {
