@@ -14,6 +14,8 @@ class Form;
 class Timer {
 public:
     Timer(Form& form, std::string name) : form_(form), name_(std::move(name)) {}
+    // The timer service forgets a timer that goes away.
+    ~Timer() { stop(); }
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
