@@ -16,7 +16,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 
 #include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
@@ -318,6 +324,21 @@ TEST(DisplayCheck, SaysClearlyWhenNoDisplayAnswers) {
         EXPECT_FALSE(qtview::displayAvailable(plain, why)) << display;
         EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos) << why;
     }
+    // A socket file for a display, with no server listening behind it.
+    ::mkdir("/tmp/.X11-unix", 01777);
+    const std::string number = std::to_string(4000 + ::getpid() % 1000);
+    const std::string path = "/tmp/.X11-unix/X" + number;
+    ::unlink(path.c_str());
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    const int socketFile = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(socketFile, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    qputenv("DISPLAY", (":" + number).c_str());
+    EXPECT_FALSE(qtview::displayAvailable(plain, why)) << "a socket file nobody listens on";
+    ::close(socketFile);
+    ::unlink(path.c_str());
+
     qputenv("QT_QPA_PLATFORM", "wayland");
     qputenv("WAYLAND_DISPLAY", "wayland-nobody-4711");
     EXPECT_FALSE(qtview::displayAvailable(plain, why));
