@@ -94,10 +94,20 @@ TEST_P(TaskPasswordTest, ChangeNeedsTheExactOldPasswordFirst) {
 
 INSTANTIATE_TEST_SUITE_P(EverySlot, TaskPasswordTest, ::testing::Range(1, 5));
 
-using TaskPasswordPanelTest = AppTest;
+class TaskPasswordPanelTest : public AppTest {
+protected:
+    TaskPasswordPanelTest() { startAt(10, 0, 0); }
+
+    // Opens the password panel of a slot and types the new password and its confirmation.
+    void openAndType(int slot, const std::string& fresh, const std::string& again) {
+        ASSERT_TRUE(User::click(slotButton(slot)));
+        ASSERT_TRUE(User::click(f.Command8));
+        ASSERT_TRUE(User::type(f.Text4, fresh));
+        ASSERT_TRUE(User::type(f.Text5, again));
+    }
+};
 
 TEST_F(TaskPasswordPanelTest, AnEmptyNewPasswordClosesSilentlyAndKeepsTheOldOne) {
-    startAt(10, 0, 0);
     ASSERT_TRUE(User::click(f.Command2));
     setPasswordOfSelected("abc");
     ASSERT_TRUE(User::click(f.Command8));
@@ -111,11 +121,7 @@ TEST_F(TaskPasswordPanelTest, AnEmptyNewPasswordClosesSilentlyAndKeepsTheOldOne)
 }
 
 TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
-    startAt(10, 0, 0);
-    ASSERT_TRUE(User::click(f.Command4));
-    ASSERT_TRUE(User::click(f.Command8));
-    ASSERT_TRUE(User::type(f.Text4, "abc"));
-    ASSERT_TRUE(User::type(f.Text5, "abc "));
+    openAndType(4, "abc", "abc ");
     ASSERT_TRUE(User::click(f.Command13));
     EXPECT_EQ(p.boxes.last().text, "两次输入密码不一致,请重新输入");
     EXPECT_EQ(p.boxes.last().title, "笨蛋！");
@@ -125,11 +131,7 @@ TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
 }
 
 TEST_F(TaskPasswordPanelTest, CancelStoresNothingAndReopeningShowsEmptyBoxes) {
-    startAt(10, 0, 0);
-    ASSERT_TRUE(User::click(f.Command1));
-    ASSERT_TRUE(User::click(f.Command8));
-    ASSERT_TRUE(User::type(f.Text4, "abc"));
-    ASSERT_TRUE(User::type(f.Text5, "abc"));
+    openAndType(1, "abc", "abc");
     ASSERT_TRUE(User::click(f.Command14));
     EXPECT_EQ(app.tasks.slot(1).password, "");
     EXPECT_EQ(f.height(), 4110 + 2160);
@@ -142,7 +144,6 @@ TEST_F(TaskPasswordPanelTest, CancelStoresNothingAndReopeningShowsEmptyBoxes) {
 }
 
 TEST_F(TaskPasswordPanelTest, AfterDeliveryOrCancellationThePanelAsksNoOldPassword) {
-    startAt(10, 0, 0);
     startTask(1, "10:00:30");
     startTask(2, "11:00:00");
     protect(1, "eins");
