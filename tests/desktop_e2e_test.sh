@@ -40,7 +40,27 @@ keys() { xdotool key --delay 150 "$@"; }
 
 question=$(window 钟约系统 15) || fail "no start-up question"
 xdotool windowactivate --sync "$question" 2>/dev/null; keys Return
+# The splash: its own border, none from the window manager, no task-bar entry.
+i=0; splash=""
+while [ -z "$splash" ] && [ $i -lt 30 ]; do
+    splash=$(xdotool search --onlyvisible --name "^钟约系统\$" 2>/dev/null | grep -v "^$question\$" | head -n 1)
+    sleep 0.1; i=$((i + 1))
+done
+[ -n "$splash" ] || fail "no splash after the question"
+xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the splash is in the task bar"
+xprop -id "$splash" _NET_FRAME_EXTENTS | grep -q "= 0, 0, 0, 0" || fail "the window manager framed the splash"
 main=$(window 青竹白鹭2 10) || fail "no main window after the splash"
+# The main window: a title bar; no system menu, minimise or maximise button
+# asked for; closing by the system still allowed.
+motif=$(xprop -id "$main" _MOTIF_WM_HINTS | sed 's/.*= //')
+functions=$(echo "$motif" | cut -d, -f2); decorations=$(echo "$motif" | cut -d, -f3)
+[ $((functions & 0x20)) -ne 0 ] || fail "closing the main window by the system is not allowed: $motif"
+[ $((functions & 0x18)) -eq 0 ] && [ $((decorations & 0x70)) -eq 0 ] \
+    || fail "the main window asks for a menu, minimise or maximise: $motif"
+extents=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
+[ "$(echo "$extents" | cut -d, -f3)" -gt "$(echo "$extents" | cut -d, -f1)" ] \
+    || fail "the main window has no title bar: $extents"
+echo "the splash has its own border and no task-bar entry; the main window a title bar without buttons asked for"
 xdotool windowactivate --sync "$main" 2>/dev/null; sleep 0.3
 keys space Tab                  # 任务1(等待) opens the panel; on to the content
 xdotool type --delay 100 "e2e"

@@ -229,6 +229,31 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
 }
 
+// No window manager draws a border without a title bar, so the splash draws
+// its dialog border itself, around a client area of the designed size.
+TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
+    qtview::FormView& splash = views.of(app.splashForm);
+    QWidget* backdrop = splash.widget(app.splashForm.Frame1);
+    ASSERT_NE(backdrop, nullptr);
+    const QWidget* client = backdrop->parentWidget();
+    ASSERT_NE(client, &splash.window());
+    EXPECT_EQ(client->size(), QSize(px(7110), px(3870)));
+    const int border = client->x();
+    EXPECT_GT(border, 0);
+    EXPECT_EQ(client->y(), border);
+    EXPECT_EQ(splash.window().size(), client->size() + QSize(2 * border, 2 * border));
+
+    const QImage shot = splash.window().grab().toImage();
+    const int right = shot.width() - 1;
+    const int bottom = shot.height() - 1;
+    EXPECT_EQ(shot.pixelColor(border / 2, shot.height() / 2), QColor(255, 255, 255));
+    EXPECT_EQ(shot.pixelColor(right - border / 2, shot.height() / 2), QColor(128, 128, 128));
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, bottom), QColor(0, 0, 0));
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, border - 1), QColor(192, 192, 192));
+    EXPECT_EQ(shot.pixelColor(border, shot.height() - border - 1), QColor(0, 0, 0))
+        << "the black backdrop starts inside the border";
+}
+
 TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     f.show();
     QTest::mouseClick(widget(f.Command10), Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "qt/artwork.h"
 #include "qt/palette.h"
 #include "qt/widgets.h"
+#include "qt/window_frame.h"
 #include "toolkit/program.h"
 
 namespace qtview {
@@ -25,6 +27,7 @@ public:
     explicit FormWindow(tk::Form& form) : form_(form) {}
     double dpi = 96;
     bool pushing = false;
+    int drawnBorder = 0;
 
     // Focus lost to a control that the program disabled or hid (the slot
     // button that opens the task panel) goes on to the next control that can
@@ -38,6 +41,11 @@ public:
     }
 
 protected:
+    void paintEvent(QPaintEvent*) override {
+        if (drawnBorder == 0) return;
+        QPainter painter(this);
+        drawDialogBorder(painter, rect(), drawnBorder);
+    }
     void closeEvent(QCloseEvent* event) override {
         if (form_.program().ended() || !form_.visible()) {
             event->accept();
@@ -132,22 +140,26 @@ void FormView::build() {
     window_->dpi = dpi_;
     window_->setObjectName(QString::fromStdString(form_.name()));
     const tk::FormDesign& design = form_.design();
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
-    if (!design.caption.empty() || design.sizable) flags |= Qt::WindowTitleHint;
-    if (!design.inTaskBar) flags = Qt::SplashScreen | Qt::FramelessWindowHint;
-    window_->setWindowFlags(flags);
-    window_->setWindowTitle(QString::fromStdString(form_.caption()));
+    window_->setWindowFlags(windowFlags(design));
+    askWindowManager(*window_, design);
+    pushTitle();
     window_->setAccessibleName(QString::fromStdString(design.description));
     window_->setWindowIcon(windowIcon(design.icon));
     QPalette palette = window_->palette();
     palette.setColor(QPalette::Window, toQColor(design.back));
     window_->setPalette(palette);
     window_->setAutoFillBackground(true);
+    window_->drawnBorder = drawnBorderWidth(design, dpi_);
+    client_ = window_.get();
+    if (window_->drawnBorder > 0) {
+        client_ = new QWidget(window_.get());
+        client_->setAutoFillBackground(true);
+        client_->move(window_->drawnBorder, window_->drawnBorder);
+    }
 
     // Controls come parents first, so every parent widget exists already.
     for (const auto& control : form_.controls()) {
-        QWidget* parent =
-            control->parent() != nullptr ? widgets_.at(control->parent()) : window_.get();
+        QWidget* parent = control->parent() != nullptr ? widgets_.at(control->parent()) : client_;
         QWidget* w = createWidget(*control, parent);
         widgets_[control.get()] = w;
         designedFocus_[control.get()] = w->focusPolicy();
@@ -198,10 +210,20 @@ void FormView::applyTabOrder() {
     }
 }
 
+// Window switchers list a window without a caption by its description.
+void FormView::pushTitle() {
+    const std::string& caption = form_.caption();
+    window_->setWindowTitle(
+        QString::fromStdString(caption.empty() ? form_.design().description : caption));
+}
+
 void FormView::pushWindowGeometry() {
     keepFocusInView();
     window_->pushing = true;
-    window_->setFixedSize(twipsToPixels(form_.width(), dpi_), twipsToPixels(form_.height(), dpi_));
+    const QSize client(twipsToPixels(form_.width(), dpi_), twipsToPixels(form_.height(), dpi_));
+    const int border = window_->drawnBorder;
+    client_->setFixedSize(client);
+    window_->setFixedSize(client + QSize(2 * border, 2 * border));
     if (form_.placed())
         window_->move(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
     window_->pushing = false;
@@ -260,7 +282,7 @@ void FormView::formChanged(tk::Property property) {
             if (form_.visible()) showWindow();
             break;
         case tk::Property::Caption:
-            window_->setWindowTitle(QString::fromStdString(form_.caption()));
+            pushTitle();
             break;
         case tk::Property::DefaultButton:
             for (const auto& [control, w] : widgets_) {

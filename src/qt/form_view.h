@@ -34,6 +34,7 @@ private:
     void applyTabOrder();
     void linkLabelsToTheirBoxes();
     void keepFocusInView();
+    void pushTitle();
     void pushWindowGeometry();
     void showWindow();
     void centreOnFirstShow();
@@ -41,6 +42,9 @@ private:
     tk::Form& form_;
     double dpi_ = 96;
     std::unique_ptr<FormWindow> window_;
+    // Where the controls live: the window itself, or the area inside the
+    // border the window draws.
+    QWidget* client_ = nullptr;
     std::map<const tk::Control*, QWidget*> widgets_;
     std::map<const tk::Control*, Qt::FocusPolicy> designedFocus_;
     bool focusCheckPending_ = false;

@@ -26,7 +26,11 @@ constexpr Color kWindowText = systemColor(8);
 constexpr Color kWindow = systemColor(5);
 constexpr Color kActiveBorder = systemColor(10);
 constexpr Color kButtonFace = systemColor(15);
+constexpr Color kButtonShadow = systemColor(16);
 constexpr Color kButtonText = systemColor(18);
+constexpr Color kButtonHighlight = systemColor(20);
+constexpr Color kButtonDarkShadow = systemColor(21);
+constexpr Color kButtonLight = systemColor(22);
 }  // namespace sys
 
 // Positions and sizes in twips (1440 to the inch).

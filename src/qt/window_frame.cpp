@@ -1,0 +1,118 @@
+#include "qt/window_frame.h"
+
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "qt/palette.h"
+#include "toolkit/form.h"
+#include "toolkit/types.h"
+
+namespace qtview {
+namespace {
+
+bool hasTitleBar(const tk::FormDesign& design) {
+    return !design.caption.empty() || design.sizable;
+}
+
+// The Motif hints as window managers read them: flags, functions,
+// decorations, input mode, status.
+namespace mwm {
+constexpr std::uint32_t kFunctions = 1U << 0;
+constexpr std::uint32_t kDecorations = 1U << 1;
+constexpr std::uint32_t kResize = 1U << 1;
+constexpr std::uint32_t kMove = 1U << 2;
+constexpr std::uint32_t kClose = 1U << 5;
+constexpr std::uint32_t kBorder = 1U << 1;
+constexpr std::uint32_t kResizeHandle = 1U << 2;
+constexpr std::uint32_t kTitle = 1U << 3;
+
+std::array<std::uint32_t, 5> hintsFor(const tk::FormDesign& design) {
+    std::uint32_t functions = kMove;
+    std::uint32_t decorations = 0;
+    if (hasTitleBar(design)) {
+        functions |= kClose;
+        decorations |= kBorder | kTitle;
+    }
+    if (design.sizable) {
+        functions |= kResize;
+        decorations |= kResizeHandle;
+    }
+    return {kFunctions | kDecorations, functions, decorations, 0, 0};
+}
+}  // namespace mwm
+
+xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection,
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+        nullptr);
+    const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    free(reply);
+    return found;
+}
+
+}  // namespace
+
+Qt::WindowFlags windowFlags(const tk::FormDesign& design) {
+    const Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (hasTitleBar(design)) return flags | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    return flags | Qt::FramelessWindowHint;
+}
+
+int drawnBorderWidth(const tk::FormDesign& design, double dpi) {
+    return hasTitleBar(design) ? 0 : twipsToPixels(45, dpi);
+}
+
+// Raised in two steps, light above and left, dark below and right, on the
+// button face; the client area covers the middle.
+void drawDialogBorder(QPainter& painter, const QRect& window, int width) {
+    painter.fillRect(window, toQColor(tk::sys::kButtonFace));
+    const struct {
+        tk::Color topLeft;
+        tk::Color bottomRight;
+    } kSteps[] = {{tk::sys::kButtonLight, tk::sys::kButtonDarkShadow},
+                  {tk::sys::kButtonHighlight, tk::sys::kButtonShadow}};
+    const int lines = std::max(1, width / 3);
+    QRect edge = window;
+    for (const auto& step : kSteps) {
+        for (int i = 0; i < lines; ++i, edge.adjust(1, 1, -1, -1)) {
+            painter.setPen(toQColor(step.bottomRight));
+            painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+            painter.drawLine(edge.topRight(), edge.bottomRight());
+            painter.setPen(toQColor(step.topLeft));
+            painter.drawLine(edge.topLeft(), edge.topRight());
+            painter.drawLine(edge.topLeft(), edge.bottomLeft() - QPoint(0, 1));
+        }
+    }
+}
+
+void askWindowManager(QWidget& window, const tk::FormDesign& design) {
+    // The offscreen platform answers too, with no connection.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t motif = atom(connection, "_MOTIF_WM_HINTS");
+    const auto hints = mwm::hintsFor(design);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, motif, motif, 32, hints.size(),
+                        hints.data());
+    if (!design.inTaskBar) {
+        // Qt keeps these when it adds its own states at mapping time.
+        const std::array<xcb_atom_t, 2> skip{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                             atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id,
+                            atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32, skip.size(),
+                            skip.data());
+    }
+    xcb_flush(connection);
+}
+
+}  // namespace qtview

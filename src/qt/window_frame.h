@@ -1,0 +1,32 @@
+#pragma once
+
+#include <Qt>
+
+class QPainter;
+class QRect;
+class QWidget;
+
+namespace tk {
+struct FormDesign;
+}
+
+namespace qtview {
+
+// What a window asks of the window manager: a title bar when it has a caption
+// or a sizable border, never a system menu, a minimise or a maximise button.
+// Closing stays allowed on titled windows so that Alt+F4 and the task bar
+// still reach the window's unload handler.
+Qt::WindowFlags windowFlags(const tk::FormDesign& design);
+
+// A window without a title bar still has a fixed dialog border. Window
+// managers either cannot draw a border without a title or draw none at all,
+// so the window draws it itself around its client area: this many pixels.
+int drawnBorderWidth(const tk::FormDesign& design, double dpi);
+void drawDialogBorder(QPainter& painter, const QRect& window, int width);
+
+// What Qt has no flag for, written on X before the window is first mapped:
+// the Motif hints without a system menu (Qt adds one with a close button),
+// and no entry in the task bar or pager. Nothing happens on other platforms.
+void askWindowManager(QWidget& window, const tk::FormDesign& design);
+
+}  // namespace qtview
