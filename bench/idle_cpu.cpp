@@ -1,7 +1,13 @@
 // CPU time the program uses while it waits: four tasks running, the title
 // clock on and the log blinking, its colours set through the palette; and, as
-// a baseline in the same run, the same with the blinking done by style sheets.
+// baselines in the same run, the same with the blinking done by style sheets,
+// and the floor: a bare widget of the log's size that draws one of two
+// pictures at the same rate, the least any blinking widget costs.
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QTimer>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -14,8 +20,9 @@ double percentOfOneCore(double cpuMs, int wallMs) {
 }
 
 // Four tasks running, the title clock on, the log on black; then `blink`
-// started and `ms` of waiting measured.
-double waiting(int ms, const std::function<void(LiveApp&)>& blink) {
+// started and `ms` of waiting measured. `logArea` is the size of the log's
+// text area.
+double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logArea) {
     LiveApp live;
     MainForm& f = live.app.mainForm;
     const double now = live.platform.clock.secondsSinceMidnight();
@@ -23,6 +30,7 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink) {
     f.Timer5.setInterval(1000);
     f.Text1.setBackColor(0x000000);
     blink(live);
+    logArea = static_cast<QPlainTextEdit*>(live.view.widget(f.Text1))->viewport()->size();
     LiveApp::run(1000);
     const double before = cpuMilliseconds();
     LiveApp::run(ms);
@@ -45,6 +53,36 @@ void blinkThroughStyleSheets(LiveApp& live) {
     blink->start(330);
 }
 
+// A bare window whose one child draws a ready picture, the other one at
+// every tick of a timer of the blink's interval.
+double floorOfBlinking(int ms, QSize size) {
+    struct Picture : QWidget {
+        std::array<QPixmap, 2> looks;
+        std::size_t shown = 0;
+        void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, looks[shown]); }
+    };
+    QWidget window;
+    window.resize(size + QSize(40, 40));
+    Picture picture;
+    picture.setParent(&window);
+    picture.setGeometry(QRect(QPoint(20, 20), size));
+    for (QPixmap& look : picture.looks) look = QPixmap(size);
+    picture.looks[0].fill(Qt::white);
+    picture.looks[1].fill(Qt::red);
+    window.show();
+    QTimer blink;
+    blink.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&blink, &QTimer::timeout, [&picture] {
+        picture.shown = 1 - picture.shown;
+        picture.update();
+    });
+    blink.start(330);
+    LiveApp::run(1000);
+    const double before = cpuMilliseconds();
+    LiveApp::run(ms);
+    return percentOfOneCore(cpuMilliseconds() - before, ms);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,11 +91,15 @@ int main(int argc, char** argv) {
     qtview::prepareApplication();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     std::printf("CPU while waiting: 4 tasks running, title clock on, log blinking\n");
-    const double program = waiting(seconds * 1000, blinkThroughThePalette);
+    QSize logSize;
+    const double program = waiting(seconds * 1000, blinkThroughThePalette, logSize);
     std::printf("blinking through the palette, %3d s:    %.3f %% of one core\n", seconds, program);
     const int baseline = std::max(5, seconds / 3);
-    const double sheets = waiting(baseline * 1000, blinkThroughStyleSheets);
+    const double sheets = waiting(baseline * 1000, blinkThroughStyleSheets, logSize);
     std::printf("blinking through style sheets, %3d s:   %.3f %% of one core\n", baseline, sheets);
     std::printf("ratio style sheets / program: %.1fx\n", sheets / program);
+    const double floor = floorOfBlinking(baseline * 1000, logSize);
+    std::printf("floor: a bare widget redrawn, %3d s:  %.3f %% of one core\n", baseline, floor);
+    std::printf("ratio program / floor: %.1fx\n", program / floor);
     return 0;
 }

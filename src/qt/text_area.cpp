@@ -17,7 +17,8 @@ std::size_t addedInFront(const std::string& text, const std::string& shown) {
     if (text.size() <= shown.size()) return std::string::npos;
     const std::size_t added = text.size() - shown.size();
     if (text.compare(added, shown.size(), shown) != 0) return std::string::npos;
-    if (text[added - 1] == '\r' && !shown.empty() && shown.front() == '\n') return std::string::npos;
+    if (text[added - 1] == '\r' && !shown.empty() && shown.front() == '\n')
+        return std::string::npos;
     return added;
 }
 
@@ -69,6 +70,14 @@ void TextArea::keepLook() {
     viewport()->render(&picture.pixmap);
     drawingPicture_ = false;
     picture.look = look;
+}
+
+QRegion TextArea::borderRegion() const {
+    QRegion border(rect());
+    for (const QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (part->isVisible()) border -= part->geometry();
+    }
+    return border;
 }
 
 void TextArea::paintEvent(QPaintEvent* event) {

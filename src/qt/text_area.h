@@ -26,6 +26,8 @@ public:
     // After a change of colours: keeps a picture of the new look, unless it
     // has one already.
     void keepLook();
+    // What the box draws around its text area and scroll bars.
+    QRegion borderRegion() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStaticText>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QtMath>
 
 #include "qt/artwork.h"
 #include "qt/text.h"
@@ -46,6 +48,53 @@ protected:
                                  QPalette::WindowText));
         p.drawText(caption, Qt::AlignCenter, title());
     }
+};
+
+// A label that grows with its one line of text (the heading that shows the
+// clock). The line is laid out once when the text or font changes, and both
+// the label's size and its painting use that layout: the clock's label is
+// drawn every second.
+class GrowingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override {
+        const QSizeF text = line().size();
+        const QMargins margins = contentsMargins();
+        return {qCeil(text.width()) + margins.left() + margins.right(),
+                qCeil(text.height()) + margins.top() + margins.bottom()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QSizeF size = line().size();
+        const QRect area = contentsRect();
+        const Qt::Alignment align = alignment();
+        qreal x = area.left();
+        if (align & Qt::AlignHCenter) x += (area.width() - size.width()) / 2;
+        if (align & Qt::AlignRight) x += area.width() - size.width();
+        qreal y = area.top() + (area.height() - size.height()) / 2;
+        if (align & Qt::AlignTop) y = area.top();
+        if (align & Qt::AlignBottom) y = area.bottom() + 1 - size.height();
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+        p.drawStaticText(QPointF(x, y), line());
+    }
+
+private:
+    const QStaticText& line() const {
+        if (line_.text() != text() || lineFont_ != font()) {
+            line_.setText(text());
+            line_.setTextFormat(Qt::PlainText);
+            line_.prepare(QTransform(), font());
+            lineFont_ = font();
+        }
+        return line_;
+    }
+
+    mutable QStaticText line_;
+    mutable QFont lineFont_;
 };
 
 // A picture stretched to its box, drawn afresh for the box's size in device
@@ -118,9 +167,10 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
         case tk::Kind::Frame:
             return new FrameBox(parent);
         case tk::Kind::Label: {
+            if (control.autoSize()) return new GrowingLabel(parent);
             // A label's text wraps within its box, as designed labels do.
             auto* label = new QLabel(parent);
-            label->setWordWrap(!control.autoSize());
+            label->setWordWrap(true);
             return label;
         }
         case tk::Kind::Picture:

@@ -50,20 +50,20 @@ void pushColours(const tk::Control& control, QWidget& widget) {
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     }
-    // The log changes colour three times a second while it blinks: only its
-    // text area and its thin border need repainting then, not its scroll bars
-    // (whose palettes are their own), so the whole-widget update is held back.
-    const bool textAreaOnly = qobject_cast<QPlainTextEdit*>(&widget) != nullptr;
-    if (textAreaOnly) widget.setAttribute(Qt::WA_UpdatesDisabled, true);
-    widget.setPalette(palette);
-    if (textAreaOnly) {
-        widget.setAttribute(Qt::WA_UpdatesDisabled, false);
-        static_cast<TextArea&>(widget).keepLook();
-        QRegion border(widget.rect());
-        for (QWidget* part : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (part->isVisible()) border -= part->geometry();
-        }
-        widget.update(border);
+    // The log changes its text colour three times a second while it blinks:
+    // only its text area is drawn again then, from a picture once it has one.
+    // Its thin border follows the background colour alone, and its scroll
+    // bars keep palettes of their own, so the whole-widget update is held back.
+    if (auto* area = dynamic_cast<TextArea*>(&widget)) {
+        const bool borderChanges = area->palette().color(QPalette::Window) != back;
+        area->setAttribute(Qt::WA_UpdatesDisabled, true);
+        area->setPalette(palette);
+        area->setAttribute(Qt::WA_UpdatesDisabled, false);
+        area->keepLook();
+        area->viewport()->update();
+        if (borderChanges) area->update(area->borderRegion());
+    } else {
+        widget.setPalette(palette);
     }
     // Buttons draw their own face, a box's viewport fills itself, and a
     // picture lets what is behind it show through its transparent parts.
