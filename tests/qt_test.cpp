@@ -229,6 +229,31 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
 }
 
+// The heading grows with the clock put after it, and draws all of it.
+TEST_F(QtTest, TheHeadingGrowsToItsTextAndDrawsItAll) {
+    f.show();
+    auto* heading = qobject_cast<QLabel*>(widget(f.Label1));
+    ASSERT_NE(heading, nullptr);
+    const int narrow = heading->width();
+    f.Label1.setCaption("钟约系统12:34:56");
+    const int needed = QFontMetrics(heading->font()).horizontalAdvance(heading->text());
+    EXPECT_GT(heading->width(), narrow);
+    EXPECT_GE(heading->width(), needed);
+    EXPECT_LE(heading->width(), needed + 4);
+
+    const QImage shot = heading->grab().toImage();
+    const auto inkInColumns = [&shot](int from, int to) {
+        int ink = 0;
+        for (int x = from; x < to; ++x) {
+            for (int y = 0; y < shot.height(); ++y) ink += qGray(shot.pixel(x, y)) < 96;
+        }
+        return ink;
+    };
+    const int tenth = shot.width() / 10;
+    EXPECT_GT(inkInColumns(0, tenth), 0) << "the first character is drawn";
+    EXPECT_GT(inkInColumns(shot.width() - tenth, shot.width()), 0) << "so is the last";
+}
+
 // No window manager draws a border without a title bar, so the splash draws
 // its dialog border itself, around a client area of the designed size.
 TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
