@@ -1,8 +1,10 @@
 #include "launch/launch.h"
 
 #include <QApplication>
+#include <fontconfig/fontconfig.h>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "forms/identity.h"
@@ -25,6 +27,9 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
+    // Fontconfig reads its configuration and caches while Qt connects to
+    // the display; the question's text needs both at once after that.
+    std::thread readFontConfiguration([] { FcInit(); });
     pointers.clear();
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     int qtArgc = static_cast<int>(pointers.size());
@@ -33,6 +38,7 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     QApplication::setApplicationName(identity::kExecutable);
     QApplication::setApplicationVersion(identity::kVersion);
     QApplication::setDesktopFileName(identity::kDesktopId);
+    readFontConfiguration.join();
     qtview::prepareApplication();
 
     ProgramOnQt running;
