@@ -6,7 +6,7 @@
 # the while, with no session bus and a home folder of its own: it must start
 # no process, write no file and use no socket but the display's.
 program=$1
-for tool in Xvfb openbox xdotool xprop strace; do
+for tool in Xvfb openbox xdotool xprop xwininfo strace; do
     command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
 done
 work=$(mktemp -d)
@@ -62,7 +62,10 @@ extents=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
     || fail "the main window has no title bar: $extents"
 echo "the splash has its own border and no task-bar entry; the main window a title bar without buttons asked for"
 xdotool windowactivate --sync "$main" 2>/dev/null; sleep 0.3
+clientAt() { xwininfo -id "$main" | awk '/Absolute upper-left/ { printf "%s ", $4 }'; }
+before=$(clientAt)
 keys space Tab                  # 任务1(等待) opens the panel; on to the content
+[ "$(clientAt)" = "$before" ] || fail "the window moved from $before to $(clientAt) when it grew"
 xdotool type --delay 100 "e2e"
 keys Tab Down                   # 经过时间提醒
 keys Tab 0 Tab 0 Tab            # 00 hours, 00 minutes

@@ -28,6 +28,8 @@ public:
     double dpi = 96;
     bool pushing = false;
     int drawnBorder = 0;
+    // Where the window was last put, by the program or by a person.
+    QPoint placed;
 
     // Focus lost to a control that the program disabled or hid (the slot
     // button that opens the task panel) goes on to the next control that can
@@ -73,6 +75,7 @@ protected:
         QWidget::moveEvent(event);
         if (pushing) return;
         const QPoint at = pos();
+        placed = at;
         if (at.x() == twipsToPixels(form_.left(), dpi) &&
             at.y() == twipsToPixels(form_.top(), dpi)) {
             return;
@@ -224,9 +227,23 @@ void FormView::pushWindowGeometry() {
     const int border = window_->drawnBorder;
     client_->setFixedSize(client);
     window_->setFixedSize(client + QSize(2 * border, 2 * border));
-    if (form_.placed())
-        window_->move(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
+    if (form_.placed()) window_->move(framePositionToShow());
     window_->pushing = false;
+}
+
+// Before it is first shown, a window is put where the model says. The window
+// manager frames it later and moves its frame so that the client area stays
+// there; from then on the program's moves are taken from where the frame
+// really is, and the model learns that place, so growing the window or
+// widening it to the left never makes it jump by the frame's size.
+QPoint FormView::framePositionToShow() {
+    QPoint wanted(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
+    if (window_->isVisible()) {
+        wanted = window_->pos() + (wanted - window_->placed);
+        form_.placedAt(pixelsToTwips(wanted.x(), dpi_), pixelsToTwips(wanted.y(), dpi_));
+    }
+    window_->placed = wanted;
+    return wanted;
 }
 
 void FormView::centreOnFirstShow() {

@@ -36,6 +36,7 @@ private:
     void keepFocusInView();
     void pushTitle();
     void pushWindowGeometry();
+    QPoint framePositionToShow();
     void showWindow();
     void centreOnFirstShow();
 
