@@ -35,12 +35,10 @@ constexpr std::uint32_t kResizeHandle = 1U << 2;
 constexpr std::uint32_t kTitle = 1U << 3;
 
 std::array<std::uint32_t, 5> hintsFor(const tk::FormDesign& design) {
-    std::uint32_t functions = kMove;
-    std::uint32_t decorations = 0;
-    if (hasTitleBar(design)) {
-        functions |= kClose;
-        decorations |= kBorder | kTitle;
-    }
+    // Closing by the system stays allowed: it reaches the window's unload
+    // handler. Without a title bar there is no button for it anyway.
+    std::uint32_t functions = kMove | kClose;
+    std::uint32_t decorations = hasTitleBar(design) ? kBorder | kTitle : 0;
     if (design.sizable) {
         functions |= kResize;
         decorations |= kResizeHandle;

@@ -14,8 +14,8 @@ namespace qtview {
 
 // What a window asks of the window manager: a title bar when it has a caption
 // or a sizable border, never a system menu, a minimise or a maximise button.
-// Closing stays allowed on titled windows so that Alt+F4 and the task bar
-// still reach the window's unload handler.
+// Closing stays allowed, so that Alt+F4 and the task bar still reach the
+// window's unload handler.
 Qt::WindowFlags windowFlags(const tk::FormDesign& design);
 
 // A window without a title bar still has a fixed dialog border. Window
