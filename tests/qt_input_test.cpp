@@ -239,15 +239,22 @@ TEST_F(QtInputTest, TheHintLineIsNamedByItsHintOrByWhatItIs) {
     EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Name), "查看任务信息");
 }
 
-TEST_F(QtInputTest, TheSettingsPanelOutOfViewCannotBeUsedFromTheKeyboard) {
+TEST_F(QtInputTest, TheSettingsPanelOutOfViewCannotBeUsedFromTheKeyboardNorHeard) {
     f.show();
     const tk::Control* panel[] = {&f.Command20, &f.Command19, &f.Check1, &f.Check5, &f.Combo7};
     for (const tk::Control* control : panel) {
         EXPECT_EQ(widget(*control)->focusPolicy(), Qt::NoFocus) << control->name();
+        EXPECT_TRUE(accessible(widget(*control))->state().invisible) << control->name();
     }
     f.setLeft(f.left() - 4230);
     f.setWidth(f.width() + 4230);
     EXPECT_NE(widget(f.Command20)->focusPolicy(), Qt::NoFocus) << "in view once the window widens";
+    EXPECT_FALSE(accessible(widget(f.Command20))->state().invisible);
+    f.Command20.setVisible(false);
+    EXPECT_FALSE(widget(f.Command20)->isVisible()) << "the model still decides what is shown";
+    f.setWidth(f.width() - 4230);
+    f.Command20.setVisible(true);
+    EXPECT_FALSE(widget(f.Command20)->isVisible()) << "shown by the model but out of view";
 }
 
 }  // namespace

@@ -196,6 +196,10 @@ void FormView::keepFocusInView() {
         const bool inView = control->inView();
         w->setFocusPolicy(inView ? designedFocus_.at(control) : Qt::NoFocus);
         if (!inView && w->hasFocus()) w->clearFocus();
+        // Nobody can see or reach a control wholly outside the window, so
+        // assistive technology does not hear of it either.
+        const bool shown = control->visible() && inView;
+        if (w->isVisibleTo(w->parentWidget()) != shown) w->setVisible(shown);
     }
 }
 
@@ -271,7 +275,7 @@ void FormView::showWindow() {
 
 void FormView::controlChanged(tk::Control& control, tk::Property property) {
     if (QWidget* w = widget(control)) pushProperty(control, *w, property, dpi_);
-    if (property == tk::Property::Geometry) keepFocusInView();
+    if (property == tk::Property::Geometry || property == tk::Property::Visible) keepFocusInView();
     if ((property == tk::Property::Enabled || property == tk::Property::Visible) &&
         !focusCheckPending_) {
         // After the handler that made the change has finished.
