@@ -21,7 +21,7 @@ HOME=$work openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
 env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
-    strace -f -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
+    strace -ff -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
     "$program" >"$work/output" 2>&1 &
 pid=$!
 
@@ -82,6 +82,8 @@ sleep 1
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the window stayed minimised"
 window 青竹白鹭2 2 >/dev/null || fail "the window is not shown after the reminder"
 echo "the reminder came and brought the window back"
+# One record per thread, so that no call is split between two lines.
+cat "$work"/trace.* >"$work/trace"
 "$(dirname "$0")/trace_check.sh" "$work/trace" "${DISPLAY#:}" || exit 1
 [ -e "$work/home" ] && fail "something was written under the home folder"
 echo "no process started, no file written, no socket but the display's"
