@@ -254,8 +254,8 @@ TEST_F(QtTest, TheHeadingGrowsToItsTextAndDrawsItAll) {
     EXPECT_GT(inkInColumns(shot.width() - tenth, shot.width()), 0) << "so is the last";
 }
 
-// No window manager draws a border without a title bar, so the splash draws
-// its dialog border itself, around a client area of the designed size.
+// The splash draws its dialog border itself, around a client area of the
+// designed size, whatever the window manager draws.
 TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
     qtview::FormView& splash = views.of(app.splashForm);
     QWidget* backdrop = splash.widget(app.splashForm.Frame1);

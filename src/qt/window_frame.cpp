@@ -53,7 +53,7 @@ xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
         xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
         nullptr);
     const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    free(reply);
+    std::free(reply);
     return found;
 }
 

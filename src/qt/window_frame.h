@@ -18,9 +18,9 @@ namespace qtview {
 // window's unload handler.
 Qt::WindowFlags windowFlags(const tk::FormDesign& design);
 
-// A window without a title bar still has a fixed dialog border. Window
-// managers either cannot draw a border without a title or draw none at all,
-// so the window draws it itself around its client area: this many pixels.
+// A window without a title bar still has a fixed dialog border. Many window
+// managers draw either a whole title bar or nothing for such a window, so it
+// draws the border itself around its client area: this many pixels.
 int drawnBorderWidth(const tk::FormDesign& design, double dpi);
 void drawDialogBorder(QPainter& painter, const QRect& window, int width);
 
