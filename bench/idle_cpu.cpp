@@ -1,6 +1,7 @@
 // CPU time the program uses while it waits: four tasks running, the title
-// clock on and the log blinking, its colours set through the palette; and, as
-// baselines in the same run, the same with the blinking done by style sheets,
+// clock on and the log blinking, its colours set through the palette; the
+// same without the clock, to show its share; and, as baselines in the same
+// run, the same with the blinking done by style sheets,
 // and the floor: a bare widget of the log's size that draws one of two
 // pictures at the same rate, the least any blinking widget costs.
 #include <QPainter>
@@ -19,15 +20,18 @@ double percentOfOneCore(double cpuMs, int wallMs) {
     return 100.0 * cpuMs / wallMs;
 }
 
-// Four tasks running, the title clock on, the log on black; then `blink`
-// started and `ms` of waiting measured. `logArea` is the size of the log's
-// text area.
-double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logArea) {
+enum class Clock { On, Off };
+
+// Four tasks running, the title clock on unless said, the log on black; then
+// `blink` started and `ms` of waiting measured. `logArea` is the size of the
+// log's text area.
+double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logArea,
+               Clock clock = Clock::On) {
     LiveApp live;
     MainForm& f = live.app.mainForm;
     const double now = live.platform.clock.secondsSinceMidnight();
     for (int slot = 1; slot <= 4; ++slot) live.startTask(slot, tk::clockTextAt(now + 7200 + slot));
-    f.Timer5.setInterval(1000);
+    if (clock == Clock::On) f.Timer5.setInterval(1000);
     f.Text1.setBackColor(0x000000);
     blink(live);
     logArea = static_cast<QPlainTextEdit*>(live.view.widget(f.Text1))->viewport()->size();
@@ -83,6 +87,10 @@ double floorOfBlinking(int ms, QSize size) {
     return percentOfOneCore(cpuMilliseconds() - before, ms);
 }
 
+void printCpu(const char* what, int seconds, double percent) {
+    std::printf("%-34s %3d s: %.3f %% of one core\n", what, seconds, percent);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,13 +101,15 @@ int main(int argc, char** argv) {
     std::printf("CPU while waiting: 4 tasks running, title clock on, log blinking\n");
     QSize logSize;
     const double program = waiting(seconds * 1000, blinkThroughThePalette, logSize);
-    std::printf("blinking through the palette, %3d s:    %.3f %% of one core\n", seconds, program);
+    printCpu("blinking through the palette", seconds, program);
     const int baseline = std::max(5, seconds / 3);
+    const double clockless = waiting(baseline * 1000, blinkThroughThePalette, logSize, Clock::Off);
+    printCpu("the same without the title clock", baseline, clockless);
     const double sheets = waiting(baseline * 1000, blinkThroughStyleSheets, logSize);
-    std::printf("blinking through style sheets, %3d s:   %.3f %% of one core\n", baseline, sheets);
+    printCpu("blinking through style sheets", baseline, sheets);
     std::printf("ratio style sheets / program: %.1fx\n", sheets / program);
     const double floor = floorOfBlinking(baseline * 1000, logSize);
-    std::printf("floor: a bare widget redrawn, %3d s:  %.3f %% of one core\n", baseline, floor);
+    printCpu("floor: a bare widget redrawn", baseline, floor);
     std::printf("ratio program / floor: %.1fx\n", program / floor);
     return 0;
 }
