@@ -37,9 +37,26 @@ long kibOf(const char* file, const std::string& key) {
     return -1;
 }
 
+// Resident KiB of the font files this process has mapped: pages of the file
+// (shared with every other program using the font) that its glyphs touched.
+long fontFilesKib() {
+    std::ifstream in("/proc/self/smaps");
+    long kib = 0;
+    bool inFontFile = false;
+    for (std::string line; std::getline(in, line);) {
+        // A mapping's header starts with its address range; its figures with a name and a colon.
+        const bool header = line.substr(0, line.find(' ')).find('-') != std::string::npos;
+        if (header)
+            inFontFile = line.find("/fonts/") != std::string::npos;
+        else if (inFontFile && line.rfind("Rss:", 0) == 0)
+            kib += std::stol(line.substr(4));
+    }
+    return kib;
+}
+
 void reportMemoryAndExit() {
-    std::printf("%ld %ld\n", kibOf("/proc/self/status", "VmRSS:"),
-                kibOf("/proc/self/smaps_rollup", "Pss:"));
+    std::printf("%ld %ld %ld\n", kibOf("/proc/self/status", "VmRSS:"),
+                kibOf("/proc/self/smaps_rollup", "Pss:"), fontFilesKib());
     std::fflush(stdout);
     _exit(0);
 }
@@ -162,12 +179,14 @@ int main(int argc, char** argv) {
     std::printf("ratio question / bare window (medians): %.2fx\n",
                 figuresOf(program).median / figuresOf(bare).median);
 
-    long rss = 0, pss = 0, bareRss = 0, barePss = 0;
-    std::sscanf(runChild("memory").c_str(), "%ld %ld", &rss, &pss);
-    std::sscanf(runChild("bare-memory").c_str(), "%ld %ld", &bareRss, &barePss);
-    std::printf("memory with the main window up:  %6.1f MB resident, %6.1f MB proportional\n",
-                rss / 1024.0, pss / 1024.0);
-    std::printf("memory of a bare Qt window:      %6.1f MB resident, %6.1f MB proportional\n",
-                bareRss / 1024.0, barePss / 1024.0);
+    long rss = 0, pss = 0, fonts = 0, bareRss = 0, barePss = 0, bareFonts = 0;
+    std::sscanf(runChild("memory").c_str(), "%ld %ld %ld", &rss, &pss, &fonts);
+    std::sscanf(runChild("bare-memory").c_str(), "%ld %ld %ld", &bareRss, &barePss, &bareFonts);
+    const auto printMemory = [](const char* what, long rssKib, long pssKib, long fontKib) {
+        std::printf("%-32s %6.1f MB resident (font files %4.1f MB), %6.1f MB proportional\n", what,
+                    rssKib / 1024.0, fontKib / 1024.0, pssKib / 1024.0);
+    };
+    printMemory("memory with the main window up:", rss, pss, fonts);
+    printMemory("memory of a bare Qt window:", bareRss, barePss, bareFonts);
     return 0;
 }
