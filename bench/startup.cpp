@@ -1,12 +1,14 @@
 // How soon the program shows its start-up question, from the exec of the
 // process to the box's first paint, and how much memory it holds with the
-// main window up; as a baseline, the same for a bare Qt window, exec'd the
-// same way in the same run, rounds alternating.
+// main window up; as baselines, the same for a bare Qt window and for a bare
+// window showing the question's line of Chinese, exec'd the same way in the
+// same run, rounds alternating.
 //
 //   startup [rounds]     (children are this program again, in one of the modes below)
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +21,7 @@
 
 #include "bench_support.h"
 #include "launch/launch.h"
+#include "qt/palette.h"
 
 namespace {
 
@@ -105,6 +108,18 @@ int runBareWindowUntilPainted(int argc, char** argv, long long origin) {
     return QApplication::exec();
 }
 
+// The least any window asking the question pays on top of a bare one: the
+// question's line of Chinese in the program's font, on a plain label.
+int runTextWindowUntilPainted(int argc, char** argv, long long origin) {
+    QApplication application(argc, argv);
+    application.installEventFilter(new FirstPaint(origin, isWidget));
+    QApplication::setFont(qtview::toQFont(tk::Font{}));
+    QLabel window("你今天是否要定计划？");
+    window.resize(383, 274);
+    window.show();
+    return QApplication::exec();
+}
+
 // Yes to the question, then the memory once the main window has been up a while.
 int runProgramForMemory(int argc, char** argv) {
     return launch(argc, argv, [](qtview::QtPlatform& platform) {
@@ -159,6 +174,7 @@ int main(int argc, char** argv) {
     const long long origin = argc >= 3 ? std::atoll(argv[2]) : 0;
     if (mode == "question") return runProgramUntilTheQuestion(argc, argv, origin);
     if (mode == "bare") return runBareWindowUntilPainted(argc, argv, origin);
+    if (mode == "text") return runTextWindowUntilPainted(argc, argv, origin);
     if (mode == "memory") return runProgramForMemory(argc, argv);
     if (mode == "bare-memory") return runBareWindowForMemory(argc, argv);
 
@@ -167,17 +183,22 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     std::vector<double> program;
     std::vector<double> bare;
+    std::vector<double> text;
     for (int i = 0; i < rounds; ++i) {
         bare.push_back(std::atof(runChild("bare").c_str()));
+        text.push_back(std::atof(runChild("text").c_str()));
         program.push_back(std::atof(runChild("question").c_str()));
     }
     std::printf("from exec to first paint, %d rounds each, on %s\n", rounds,
                 qgetenv("QT_QPA_PLATFORM").isEmpty() ? "the X server"
                                                      : qgetenv("QT_QPA_PLATFORM").constData());
     printFigures("bare Qt window:", bare);
+    printFigures("bare window, one line of Chinese:", text);
     printFigures("the start-up question:", program);
     std::printf("ratio question / bare window (medians): %.2fx\n",
                 figuresOf(program).median / figuresOf(bare).median);
+    std::printf("ratio question / line of Chinese (medians): %.2fx\n",
+                figuresOf(program).median / figuresOf(text).median);
 
     long rss = 0, pss = 0, fonts = 0, bareRss = 0, barePss = 0, bareFonts = 0;
     std::sscanf(runChild("memory").c_str(), "%ld %ld %ld", &rss, &pss, &fonts);
