@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -20,8 +21,12 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "forms/main_form.h"
+#include "forms/splash_form.h"
 #include "launch/launch.h"
 #include "qt/palette.h"
+#include "qt/text.h"
+#include "toolkit/testing/test_platform.h"
 
 namespace {
 
@@ -128,6 +133,34 @@ int runProgramForMemory(int argc, char** argv) {
     });
 }
 
+// What showing the program's words costs by itself: a bare window with a
+// plain label for every caption and text of the splash and the main window
+// (also those the main window keeps hidden), each in its control's font.
+int runLabelsForMemory(int argc, char** argv) {
+    QApplication application(argc, argv);
+    tk::testing::TestPlatform platform;
+    const SplashForm splash(platform.program);
+    const MainForm main(platform.program);
+    QWidget window;
+    auto* grid = new QGridLayout(&window);
+    int shown = 0;
+    const std::initializer_list<const tk::Form*> forms{&splash, &main};
+    for (const tk::Form* form : forms) {
+        for (const auto& control : form->controls()) {
+            const auto* box = dynamic_cast<const tk::TextBox*>(control.get());
+            const std::string words = box != nullptr ? box->text() : control->caption();
+            if (words.empty()) continue;
+            auto* label = new QLabel(qtview::shownLines(words));
+            label->setFont(qtview::toQFont(control->font()));
+            grid->addWidget(label, shown / 5, shown % 5);
+            ++shown;
+        }
+    }
+    window.show();
+    QTimer::singleShot(1500, [] { reportMemoryAndExit(); });
+    return QApplication::exec();
+}
+
 int runBareWindowForMemory(int argc, char** argv) {
     QApplication application(argc, argv);
     QWidget window;
@@ -177,6 +210,7 @@ int main(int argc, char** argv) {
     if (mode == "text") return runTextWindowUntilPainted(argc, argv, origin);
     if (mode == "memory") return runProgramForMemory(argc, argv);
     if (mode == "bare-memory") return runBareWindowForMemory(argc, argv);
+    if (mode == "labels-memory") return runLabelsForMemory(argc, argv);
 
     // On the desktop when there is one: that is where start-up matters.
     if (qEnvironmentVariableIsEmpty("DISPLAY")) drawOffscreenUnlessChosen();
@@ -201,13 +235,17 @@ int main(int argc, char** argv) {
                 figuresOf(program).median / figuresOf(text).median);
 
     long rss = 0, pss = 0, fonts = 0, bareRss = 0, barePss = 0, bareFonts = 0;
+    long labelsRss = 0, labelsPss = 0, labelsFonts = 0;
     std::sscanf(runChild("memory").c_str(), "%ld %ld %ld", &rss, &pss, &fonts);
     std::sscanf(runChild("bare-memory").c_str(), "%ld %ld %ld", &bareRss, &barePss, &bareFonts);
+    std::sscanf(runChild("labels-memory").c_str(), "%ld %ld %ld", &labelsRss, &labelsPss,
+                &labelsFonts);
     const auto printMemory = [](const char* what, long rssKib, long pssKib, long fontKib) {
         std::printf("%-32s %6.1f MB resident (font files %4.1f MB), %6.1f MB proportional\n", what,
                     rssKib / 1024.0, fontKib / 1024.0, pssKib / 1024.0);
     };
     printMemory("memory with the main window up:", rss, pss, fonts);
     printMemory("memory of a bare Qt window:", bareRss, barePss, bareFonts);
+    printMemory("its words on plain labels:", labelsRss, labelsPss, labelsFonts);
     return 0;
 }
