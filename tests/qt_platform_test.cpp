@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTest>
 #include <utility>
 
@@ -64,6 +65,27 @@ TEST_F(QtPlatformTest, ABoxWithAnEmptyTitleShowsTheProgramsName) {
     program.messageBox("算你聪明！", tk::Buttons::Ok, "VI2000");
     program.inputBox("需要密码", "", "", tk::Echo::Secret);
     EXPECT_EQ(titles, (std::vector<QString>{"钟约系统", "VI2000", "钟约系统"}));
+}
+
+TEST_F(QtPlatformTest, AShortBoxIsWideEnoughForItsTitleAndStaysCentred) {
+    platform.dialogs.setNameForEmptyTitles("钟约系统");
+    QRect shown;
+    answerWith = [&](QDialog& box) {
+        shown = box.geometry();
+        box.accept();
+    };
+    program.messageBox("自己去体会", tk::Buttons::Ok, "");
+    QMessageBox plain(QMessageBox::NoIcon, "钟约系统", "自己去体会");
+    plain.show();
+    QApplication::processEvents();
+
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int button = plain.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &plain);
+    // Room for the title beside an icon and three buttons of the title bar.
+    EXPECT_GE(shown.width(), QFontMetrics(titleFont).horizontalAdvance("钟约系统") + 4 * button);
+    EXPECT_GT(shown.width(), plain.width());
+    EXPECT_NEAR(shown.center().x(), plain.geometry().center().x(), 1);
 }
 
 TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {

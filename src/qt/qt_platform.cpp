@@ -28,6 +28,39 @@ int msecsOfDay() {
 qint64 wallClockMs() {
     return QDateTime::currentMSecsSinceEpoch();
 }
+
+// Qt sizes a message box to its text and leaves the title only 50 px of
+// frame: under a title bar with an icon and three buttons, a short box
+// ("自己去体会") shows no title at all. This one is wide enough for its title
+// beside them, as a message box on Windows is, and stays centred.
+class MessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // sized to the text and centred
+        const int missing = widthShowingTitle() - width();
+        if (missing > 0) move(x() - missing / 2, y());
+        showTitle();
+    }
+    bool event(QEvent* event) override {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest) showTitle();  // Qt sized it again
+        return handled;
+    }
+
+private:
+    void showTitle() {
+        if (width() < widthShowingTitle()) setFixedWidth(widthShowingTitle());
+    }
+    int widthShowingTitle() const {
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        const int button = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        return QFontMetrics(font).horizontalAdvance(windowTitle()) + 5 * button;
+    }
+};
 }  // namespace
 
 double QtClock::secondsSinceMidnight() {
@@ -47,7 +80,7 @@ int QtDialogs::run(QDialog& box, const std::string& title) {
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
                               const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), shownLines(text), QMessageBox::NoButton);
+    MessageBox box(QMessageBox::NoIcon, QString(), shownLines(text), QMessageBox::NoButton);
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
@@ -203,6 +236,7 @@ public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returned) const override {
         if (hint == SH_LineEdit_PasswordCharacter) return '*';
+        if (hint == SH_MessageBox_CenterButtons) return 1;
         return QProxyStyle::styleHint(hint, option, widget, returned);
     }
 };
