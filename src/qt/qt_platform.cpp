@@ -54,11 +54,11 @@ private:
     void showTitle() {
         if (width() < widthShowingTitle()) setFixedWidth(widthShowingTitle());
     }
+    // Measured in the box's own font, which is loaded already: a title bar's
+    // font is the window manager's, and for Chinese a bold one is no wider.
     int widthShowingTitle() const {
-        QFont font = QApplication::font("QMdiSubWindowTitleBar");
-        font.setBold(true);
         const int button = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        return QFontMetrics(font).horizontalAdvance(windowTitle()) + 5 * button;
+        return fontMetrics().horizontalAdvance(windowTitle()) + 5 * button;
     }
 };
 }  // namespace
