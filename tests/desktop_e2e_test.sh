@@ -77,6 +77,9 @@ sleep 0.5
 xdotool windowminimize --sync "$main" || fail "could not minimise the window"
 echo "task started; waiting for its reminder"
 reminder=$(window 钟约系统 40) || fail "no reminder within 40 seconds"
+# Its title bar has room for the title beside the window manager's buttons.
+width=$(xwininfo -id "$reminder" | awk '/Width:/ { print $2 }')
+[ "$width" -ge 150 ] || fail "the reminder's box is only $width px wide: no room for its title"
 xdotool windowactivate --sync "$reminder" 2>/dev/null; keys Return
 sleep 1
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the window stayed minimised"
