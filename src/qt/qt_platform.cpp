@@ -237,6 +237,9 @@ public:
                   QStyleHintReturn* returned) const override {
         if (hint == SH_LineEdit_PasswordCharacter) return '*';
         if (hint == SH_MessageBox_CenterButtons) return 1;
+        // Text alone, as on the message boxes: some desktops' themes put
+        // icons on an input box's 确定 and 取消.
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
         return QProxyStyle::styleHint(hint, option, widget, returned);
     }
 };
