@@ -22,13 +22,13 @@ LiveApp::LiveApp() {
 
 void LiveApp::startTask(int slot, const std::string& due) {
     MainForm& f = app.mainForm;
-    tk::CommandButton* buttons[] = {&f.Command1, &f.Command2, &f.Command3, &f.Command4};
+    tk::CommandButton* buttons[] = {&f.slotButton1, &f.slotButton2, &f.slotButton3, &f.slotButton4};
     buttons[slot - 1]->click();
-    f.Text3.setText("基准");
-    f.Combo1.setListIndex(std::stoi(due.substr(0, 2)));
-    f.Combo2.setListIndex(std::stoi(due.substr(3, 2)));
-    f.Combo3.setListIndex(std::stoi(due.substr(6, 2)));
-    f.Command5.click();
+    f.contentBox.setText("基准");
+    f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));
+    f.clockMinute.setListIndex(std::stoi(due.substr(3, 2)));
+    f.clockSecond.setListIndex(std::stoi(due.substr(6, 2)));
+    f.startTask.click();
 }
 
 void LiveApp::run(int ms, const std::function<bool()>& done) {

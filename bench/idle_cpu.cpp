@@ -31,10 +31,10 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
     MainForm& f = live.app.mainForm;
     const double now = live.platform.clock.secondsSinceMidnight();
     for (int slot = 1; slot <= 4; ++slot) live.startTask(slot, tk::clockTextAt(now + 7200 + slot));
-    if (clock == Clock::On) f.Timer5.setInterval(1000);
-    f.Text1.setBackColor(0x000000);
+    if (clock == Clock::On) f.titleClock.setInterval(1000);
+    f.logBox.setBackColor(0x000000);
     blink(live);
-    logArea = static_cast<QPlainTextEdit*>(live.view.widget(f.Text1))->viewport()->size();
+    logArea = static_cast<QPlainTextEdit*>(live.view.widget(f.logBox))->viewport()->size();
     LiveApp::run(1000);
     const double before = cpuMilliseconds();
     LiveApp::run(ms);
@@ -42,13 +42,13 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
 }
 
 void blinkThroughThePalette(LiveApp& live) {
-    live.app.mainForm.Timer6.setInterval(330);
+    live.app.mainForm.blinkTimer.setInterval(330);
 }
 
 // The same blinking done by giving the log a new style sheet at every tick.
 void blinkThroughStyleSheets(LiveApp& live) {
     auto* blink = new QTimer(&live.view.window());
-    QWidget* log = live.view.widget(live.app.mainForm.Text1);
+    QWidget* log = live.view.widget(live.app.mainForm.logBox);
     QObject::connect(blink, &QTimer::timeout, log, [log, white = false]() mutable {
         white = !white;
         log->setStyleSheet(white ? "QPlainTextEdit { background: black; color: white; }"

@@ -14,14 +14,14 @@ namespace {
 // Median ms of `rounds` entries written on a log of about `chars` characters.
 double entryCost(LiveApp& live, std::size_t chars, bool wholeText, int rounds) {
     MainForm& f = live.app.mainForm;
-    auto& area = static_cast<qtview::TextArea&>(*live.view.widget(f.Text1));
+    auto& area = static_cast<qtview::TextArea&>(*live.view.widget(f.logBox));
     std::string text = MainForm::initialLog();
     const std::string entry = ActivityLog::logSeparator + "12:00:00->任务1开始";
     for (std::size_t count = tk::characterCount(text); count < chars;
          count += tk::characterCount(entry)) {
         text.insert(0, entry);
     }
-    f.Text1.setText(text);
+    f.logBox.setText(text);
     std::vector<double> samples;
     for (int i = 0; i < rounds; ++i) {
         if (wholeText) area.forgetShownText();

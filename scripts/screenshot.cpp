@@ -18,11 +18,11 @@ namespace {
 
 // Slot 1's panel with a task written, due at `due` ("HH:MM:SS").
 void writeATask(MainForm& f, const std::string& due) {
-    (void)f.Command1.click();
-    (void)f.Text3.edit("下午三点开会，带上季度报告");
-    (void)f.Combo1.choose(std::stoi(due.substr(0, 2)));
-    (void)f.Combo2.choose(std::stoi(due.substr(3, 2)));
-    (void)f.Combo3.choose(std::stoi(due.substr(6, 2)));
+    (void)f.slotButton1.click();
+    (void)f.contentBox.edit("下午三点开会，带上季度报告");
+    (void)f.clockHour.choose(std::stoi(due.substr(0, 2)));
+    (void)f.clockMinute.choose(std::stoi(due.substr(3, 2)));
+    (void)f.clockSecond.choose(std::stoi(due.substr(6, 2)));
 }
 
 }  // namespace
@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
          [&]() -> tk::Form& {
              f.show();
              writeATask(f, program.clockText());  // due in this very second
-             (void)f.Command5.click();
-             f.Timer1.tick();
+             (void)f.startTask.click();
+             f.slotTimer1.tick();
              return f;
          }},
         {"splash", [&]() -> tk::Form& { return app.splashForm; }},

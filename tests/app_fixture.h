@@ -44,36 +44,36 @@ protected:
     // Starts a task the way a person does, answering the confirmation with OK;
     // from the slot's panel if it is open already.
     void startTask(int slot, const std::string& when, const TaskEntry& entry = {}) {
-        if (!f.Frame2.visible()) {
+        if (!f.taskPanel.visible()) {
             ASSERT_TRUE(User::click(slotButton(slot)));
         }
         if (entry.title) {
-            ASSERT_TRUE(User::retype(f.Text2, *entry.title));
+            ASSERT_TRUE(User::retype(f.titleBox, *entry.title));
         }
-        ASSERT_TRUE(User::type(f.Text3, entry.content));
+        ASSERT_TRUE(User::type(f.contentBox, entry.content));
         if (entry.duration) {
-            ASSERT_TRUE(User::click(f.Option2));
-            pick(f.Combo4, f.Combo5, f.Combo6, when);
+            ASSERT_TRUE(User::click(f.afterDuration));
+            pick(f.durationHours, f.durationMinutes, f.durationSeconds, when);
         } else {
-            pick(f.Combo1, f.Combo2, f.Combo3, when);
+            pick(f.clockHour, f.clockMinute, f.clockSecond, when);
         }
         p.boxes.reply(ok());
-        ASSERT_TRUE(User::click(f.Command5));
+        ASSERT_TRUE(User::click(f.startTask));
         ASSERT_TRUE(app.tasks.isRunning(slot));
     }
 
     // Gives the selected slot a password through 设置密码, as a person does:
     // the old one first when it has one. The task settings panel stays open.
     void setPasswordOfSelected(const std::string& password, const std::string& old = "") {
-        ASSERT_TRUE(User::click(f.Command8));
+        ASSERT_TRUE(User::click(f.setTaskPassword));
         if (!old.empty()) {
-            ASSERT_TRUE(User::type(f.Text6, old));
+            ASSERT_TRUE(User::type(f.oldPassword, old));
         }
-        ASSERT_TRUE(User::type(f.Text4, password));
-        ASSERT_TRUE(User::type(f.Text5, password));
+        ASSERT_TRUE(User::type(f.newPassword, password));
+        ASSERT_TRUE(User::type(f.newPasswordAgain, password));
         p.boxes.reply(ok());
-        ASSERT_TRUE(User::click(f.Command13));
-        ASSERT_FALSE(f.Frame4.visible());
+        ASSERT_TRUE(User::click(f.confirmPassword));
+        ASSERT_FALSE(f.passwordPanel.visible());
     }
 
     // Protects a slot: selects it and sets its password; a running slot's
@@ -81,19 +81,20 @@ protected:
     void protect(int slot, const std::string& password) {
         ASSERT_TRUE(User::click(slotButton(slot)));
         setPasswordOfSelected(password);
-        if (f.Command18.visible()) {
-            ASSERT_TRUE(User::click(f.Command18));
+        if (f.continueTask.visible()) {
+            ASSERT_TRUE(User::click(f.continueTask));
         }
     }
 
     tk::CommandButton& slotButton(int slot) {
-        tk::CommandButton* buttons[] = {&f.Command1, &f.Command2, &f.Command3, &f.Command4};
+        tk::CommandButton* buttons[] = {&f.slotButton1, &f.slotButton2, &f.slotButton3,
+                                        &f.slotButton4};
         return *buttons[slot - 1];
     }
 
     // The log's newest entry: the text between the first separator and the next.
     std::string topEntry() const {
-        const std::string& log = f.Text1.text();
+        const std::string& log = f.logBox.text();
         const std::string& sep = ActivityLog::logSeparator;
         if (log.rfind(sep, 0) != 0) return {};
         const std::size_t next = log.find(sep, sep.size());

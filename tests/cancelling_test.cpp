@@ -7,17 +7,17 @@ protected:
     CancellingTest() { startAt(9, 30, 0, 500); }
 
     tk::Timer& pollTimer(int slot) {
-        tk::Timer* timers[] = {&f.Timer1, &f.Timer2, &f.Timer3, &f.Timer4};
+        tk::Timer* timers[] = {&f.slotTimer1, &f.slotTimer2, &f.slotTimer3, &f.slotTimer4};
         return *timers[slot - 1];
     }
 
     void expectClosedLayout() {
-        EXPECT_FALSE(f.Frame2.visible());
-        EXPECT_FALSE(f.Frame5.visible());
+        EXPECT_FALSE(f.taskPanel.visible());
+        EXPECT_FALSE(f.cancelPanel.visible());
         EXPECT_EQ(f.height(), 4110);
-        EXPECT_EQ(f.Frame1.height(), 735);
-        EXPECT_EQ(f.Frame3.top(), 1120);
-        EXPECT_TRUE(f.Frame3.enabled());
+        EXPECT_EQ(f.slotArea.height(), 735);
+        EXPECT_EQ(f.workArea.top(), 1120);
+        EXPECT_TRUE(f.workArea.enabled());
         for (int n = 1; n <= 4; ++n) EXPECT_TRUE(User::canReach(slotButton(n))) << n;
     }
 
@@ -27,7 +27,7 @@ protected:
         protect(slot, password);
         p.boxes.forget();
         ASSERT_TRUE(User::click(slotButton(slot)));
-        ASSERT_TRUE(User::click(f.Command6));
+        ASSERT_TRUE(User::click(f.cancelTask));
     }
 };
 
@@ -37,7 +37,7 @@ TEST_F(CancellingTest, ConfirmedCancelStopsTheSlotLogsAndClosesForEverySlot) {
         startTask(k, "18:00:00");
         ASSERT_TRUE(User::click(slotButton(k)));
         p.boxes.reply(ok());
-        ASSERT_TRUE(User::click(f.Command6));
+        ASSERT_TRUE(User::click(f.cancelTask));
         EXPECT_EQ(p.boxes.last().text, "任务正在进行，你确定要取消吗？");
         EXPECT_EQ(p.boxes.last().title, "真的吗？");
         EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::OkCancel);
@@ -50,49 +50,49 @@ TEST_F(CancellingTest, ConfirmedCancelStopsTheSlotLogsAndClosesForEverySlot) {
 
 TEST_F(CancellingTest, AnsweringCancelChangesNothing) {
     startTask(3, "18:00:00");
-    ASSERT_TRUE(User::click(f.Command3));
-    const std::string log = f.Text1.text();
+    ASSERT_TRUE(User::click(f.slotButton3));
+    const std::string log = f.logBox.text();
     p.boxes.reply(cancel());
-    ASSERT_TRUE(User::click(f.Command6));
-    EXPECT_EQ(f.Text1.text(), log);
+    ASSERT_TRUE(User::click(f.cancelTask));
+    EXPECT_EQ(f.logBox.text(), log);
     EXPECT_TRUE(app.tasks.isRunning(3));
-    EXPECT_TRUE(f.Frame2.visible());
+    EXPECT_TRUE(f.taskPanel.visible());
 }
 
 TEST_F(CancellingTest, WaitingSlotIsDiscardedWithoutAQuestion) {
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::type(f.Text3, "草稿"));
-    ASSERT_TRUE(User::click(f.Command6));
+    ASSERT_TRUE(User::click(f.slotButton2));
+    ASSERT_TRUE(User::type(f.contentBox, "草稿"));
+    ASSERT_TRUE(User::click(f.cancelTask));
     EXPECT_TRUE(p.boxes.shown().empty());
     EXPECT_EQ(topEntry(), clock() + "->任务2取消" + MainForm::initialLog());
-    EXPECT_EQ(f.Text2.text(), "任务2");
-    EXPECT_EQ(f.Text3.text(), "");
+    EXPECT_EQ(f.titleBox.text(), "任务2");
+    EXPECT_EQ(f.contentBox.text(), "");
     expectClosedLayout();
 }
 
 TEST_F(CancellingTest, ProtectedSlotAsksForThePasswordInItsOwnPanel) {
     openProtected(1, "abc");
     EXPECT_TRUE(p.boxes.shown().empty()) << "no question";
-    EXPECT_TRUE(f.Frame5.visible());
+    EXPECT_TRUE(f.cancelPanel.visible());
     EXPECT_EQ(f.height(), 4110 + 2160 + 1300);
-    EXPECT_EQ(f.Frame1.height(), 735 + 2160 + 1300);
-    EXPECT_EQ(f.Frame3.top(), 1120 + 2160 + 1300);
-    EXPECT_FALSE(User::canReach(f.Command6));
-    EXPECT_FALSE(User::canReach(f.Command18)) << "the task settings panel is disabled";
-    EXPECT_FALSE(User::canReach(f.Command12));
-    EXPECT_TRUE(User::canReach(f.Text7));
-    ASSERT_TRUE(User::type(f.Text7, "abc"));
+    EXPECT_EQ(f.slotArea.height(), 735 + 2160 + 1300);
+    EXPECT_EQ(f.workArea.top(), 1120 + 2160 + 1300);
+    EXPECT_FALSE(User::canReach(f.cancelTask));
+    EXPECT_FALSE(User::canReach(f.continueTask)) << "the task settings panel is disabled";
+    EXPECT_FALSE(User::canReach(f.quit));
+    EXPECT_TRUE(User::canReach(f.cancelPassword));
+    ASSERT_TRUE(User::type(f.cancelPassword, "abc"));
     ASSERT_TRUE(User::pressEnter(f)) << "Enter presses 确定";
 
     EXPECT_FALSE(app.tasks.isRunning(1));
     EXPECT_EQ(app.tasks.slot(1).password, "");
     EXPECT_EQ(topEntry(), clock() + "->任务1取消");
     expectClosedLayout();
-    EXPECT_EQ(f.Text7.text(), "");
-    EXPECT_EQ(f.defaultButton(), &f.Command5);
-    ASSERT_TRUE(User::click(f.Command1));
-    ASSERT_TRUE(User::hover(f.Command6));
-    EXPECT_EQ(f.Label16.caption(), "取消当前任务");
+    EXPECT_EQ(f.cancelPassword.text(), "");
+    EXPECT_EQ(f.defaultButton(), &f.startTask);
+    ASSERT_TRUE(User::click(f.slotButton1));
+    ASSERT_TRUE(User::hover(f.cancelTask));
+    EXPECT_EQ(f.hintLine.caption(), "取消当前任务");
 }
 
 TEST_F(CancellingTest, WrongPasswordIsRefusedLoggedAndLeavesTheTaskRunning) {
@@ -101,32 +101,32 @@ TEST_F(CancellingTest, WrongPasswordIsRefusedLoggedAndLeavesTheTaskRunning) {
         if (!app.tasks.isRunning(4)) {
             openProtected(4, "abc");
         } else {
-            ASSERT_TRUE(User::click(f.Command6));
+            ASSERT_TRUE(User::click(f.cancelTask));
         }
-        ASSERT_TRUE(User::type(f.Text7, wrong));
-        ASSERT_TRUE(User::click(f.Command16));
+        ASSERT_TRUE(User::type(f.cancelPassword, wrong));
+        ASSERT_TRUE(User::click(f.confirmCancel));
         EXPECT_EQ(p.boxes.last().text, "密码不正确，你没有权限取消他人的任务！");
         EXPECT_EQ(p.boxes.last().title, "我排斥你！！");
         EXPECT_EQ(topEntry(), clock() + "->任务4取消失败");
         EXPECT_TRUE(app.tasks.isRunning(4));
         EXPECT_EQ(app.tasks.slot(4).password, "abc");
-        EXPECT_FALSE(f.Frame5.visible());
-        EXPECT_TRUE(f.Frame2.visible());
-        EXPECT_TRUE(User::canReach(f.Command18));
-        EXPECT_FALSE(f.Command5.visible());
-        EXPECT_FALSE(f.Frame3.enabled()) << "the working area stays disabled";
+        EXPECT_FALSE(f.cancelPanel.visible());
+        EXPECT_TRUE(f.taskPanel.visible());
+        EXPECT_TRUE(User::canReach(f.continueTask));
+        EXPECT_FALSE(f.startTask.visible());
+        EXPECT_FALSE(f.workArea.enabled()) << "the working area stays disabled";
         EXPECT_EQ(f.height(), 4110 + 2160);
     }
 }
 
 TEST_F(CancellingTest, RefusalShowsContinueEvenForAWaitingSlot) {
     protect(2, "pw");
-    ASSERT_TRUE(User::click(f.Command6));
-    ASSERT_TRUE(User::click(f.Command16));
+    ASSERT_TRUE(User::click(f.cancelTask));
+    ASSERT_TRUE(User::click(f.confirmCancel));
     EXPECT_EQ(p.boxes.last().title, "我鄙视你！！");
-    EXPECT_TRUE(f.Command18.visible());
-    EXPECT_FALSE(f.Command5.visible());
-    ASSERT_TRUE(User::click(f.Command18));
+    EXPECT_TRUE(f.continueTask.visible());
+    EXPECT_FALSE(f.startTask.visible());
+    ASSERT_TRUE(User::click(f.continueTask));
     expectClosedLayout();
 }
 
@@ -138,7 +138,7 @@ protected:
         startTask(slot, "09:31:00");
         protect(slot, "abc");
         ASSERT_TRUE(User::click(slotButton(slot)));
-        ASSERT_TRUE(User::click(f.Command6));
+        ASSERT_TRUE(User::click(f.cancelTask));
         p.time.setTimeOfDay(9, 31, 1);
         ASSERT_EQ(app.tasks.slot(slot).password, "");
     }
@@ -146,56 +146,56 @@ protected:
 
 TEST_F(DeliveryDuringCancelPanelTest, TheFormerPasswordIsRefused) {
     openThenDeliver(1);
-    ASSERT_TRUE(User::type(f.Text7, "abc"));
-    ASSERT_TRUE(User::click(f.Command16));
+    ASSERT_TRUE(User::type(f.cancelPassword, "abc"));
+    ASSERT_TRUE(User::click(f.confirmCancel));
     EXPECT_EQ(p.boxes.last().title, "我警告你！！");
-    ASSERT_TRUE(User::click(f.Command6));
-    EXPECT_FALSE(f.Frame5.visible()) << "no password any more: no panel";
+    ASSERT_TRUE(User::click(f.cancelTask));
+    EXPECT_FALSE(f.cancelPanel.visible()) << "no password any more: no panel";
     EXPECT_EQ(topEntry(), clock() + "->任务1取消");
     expectClosedLayout();
 }
 
 TEST_F(DeliveryDuringCancelPanelTest, AnEmptyBoxCountsAsRight) {
     openThenDeliver(3);
-    ASSERT_TRUE(User::click(f.Command16));
+    ASSERT_TRUE(User::click(f.confirmCancel));
     EXPECT_EQ(topEntry(), clock() + "->任务3取消");
     expectClosedLayout();
 }
 
 TEST_F(CancellingTest, CancelButtonOfThePasswordPanelReturnsWithTheWorkingAreaUsable) {
     openProtected(2, "pw");
-    const std::string log = f.Text1.text();
-    ASSERT_TRUE(User::type(f.Text7, "x"));
-    ASSERT_TRUE(User::click(f.Command17));
-    EXPECT_EQ(f.Text1.text(), log);
-    EXPECT_TRUE(f.Frame2.visible());
-    EXPECT_TRUE(User::canReach(f.Command6));
-    EXPECT_TRUE(User::canReach(f.Command12)) << "the working area is usable again";
-    EXPECT_EQ(f.Text7.text(), "");
+    const std::string log = f.logBox.text();
+    ASSERT_TRUE(User::type(f.cancelPassword, "x"));
+    ASSERT_TRUE(User::click(f.dismissCancel));
+    EXPECT_EQ(f.logBox.text(), log);
+    EXPECT_TRUE(f.taskPanel.visible());
+    EXPECT_TRUE(User::canReach(f.cancelTask));
+    EXPECT_TRUE(User::canReach(f.quit)) << "the working area is usable again";
+    EXPECT_EQ(f.cancelPassword.text(), "");
     EXPECT_EQ(f.height(), 4110 + 2160);
     EXPECT_TRUE(app.tasks.isRunning(2));
 }
 
 TEST_F(CancellingTest, ContinueClosesThePanelAndLeavesTheTaskAlone) {
     startTask(2, "09:30:40");
-    ASSERT_TRUE(User::click(f.Command2));
-    const std::string log = f.Text1.text();
-    ASSERT_TRUE(User::click(f.Command18));
-    EXPECT_EQ(f.Text1.text(), log);
+    ASSERT_TRUE(User::click(f.slotButton2));
+    const std::string log = f.logBox.text();
+    ASSERT_TRUE(User::click(f.continueTask));
+    EXPECT_EQ(f.logBox.text(), log);
     expectClosedLayout();
     p.time.advance(40000);
     EXPECT_EQ(p.boxes.last().text, "任务2提醒");
 }
 
 TEST_F(CancellingTest, CancelHintNamesTheProtectionOfTheSelectedSlot) {
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::hover(f.Command6));
-    EXPECT_EQ(f.Label16.caption(), "取消当前任务");
+    ASSERT_TRUE(User::click(f.slotButton2));
+    ASSERT_TRUE(User::hover(f.cancelTask));
+    EXPECT_EQ(f.hintLine.caption(), "取消当前任务");
     setPasswordOfSelected("pw");
-    ASSERT_TRUE(User::hover(f.Command6));
-    EXPECT_EQ(f.Label16.caption(), "任务2已加密");
-    ASSERT_TRUE(User::hover(f.Command7));
-    EXPECT_EQ(f.Label16.caption(), "查看任务信息");
+    ASSERT_TRUE(User::hover(f.cancelTask));
+    EXPECT_EQ(f.hintLine.caption(), "任务2已加密");
+    ASSERT_TRUE(User::hover(f.taskInfo));
+    EXPECT_EQ(f.hintLine.caption(), "查看任务信息");
 }
 
 }  // namespace

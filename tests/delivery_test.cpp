@@ -41,23 +41,23 @@ TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
 
     EXPECT_EQ(f.windowState(), tk::WindowState::Normal);
     EXPECT_TRUE(f.visible());
-    EXPECT_EQ(f.Timer1.interval(), 0);
-    EXPECT_EQ(f.Text1.backColor(), 0x000000u);
-    EXPECT_EQ(f.Timer6.interval(), 330);
+    EXPECT_EQ(f.slotTimer1.interval(), 0);
+    EXPECT_EQ(f.logBox.backColor(), 0x000000u);
+    EXPECT_EQ(f.blinkTimer.interval(), 330);
     EXPECT_EQ(topEntry(), report("14:05:31", "任务1", "开会"))
         << "the report's time is read after the box closed";
-    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
+    EXPECT_EQ(f.slotButton1.caption(), "任务1(等待)");
     EXPECT_EQ(app.tasks.slot(1).password, "");
 
     p.time.advance(330);
-    EXPECT_EQ(f.Text1.foreColor(), 0xFFFFFFu) << "the log blinks";
+    EXPECT_EQ(f.logBox.foreColor(), 0xFFFFFFu) << "the log blinks";
     p.time.advance(60 * 60 * 1000);
     EXPECT_EQ(reminderBoxes(1), 1);
 
-    ASSERT_TRUE(User::click(f.Text1));
-    EXPECT_EQ(f.Timer6.interval(), 0) << "a click on the log ends the blinking";
-    EXPECT_EQ(f.Text1.backColor(), 0x80C0FFu);
-    EXPECT_EQ(f.Text1.foreColor(), 0x80000012u) << "the default colours, the settings being off";
+    ASSERT_TRUE(User::click(f.logBox));
+    EXPECT_EQ(f.blinkTimer.interval(), 0) << "a click on the log ends the blinking";
+    EXPECT_EQ(f.logBox.backColor(), 0x80C0FFu);
+    EXPECT_EQ(f.logBox.foreColor(), 0x80000012u) << "the default colours, the settings being off";
 }
 
 TEST_F(DeliveryTest, NoSlotDeliversTwiceWhileItsBoxStaysOpen) {
@@ -65,7 +65,7 @@ TEST_F(DeliveryTest, NoSlotDeliversTwiceWhileItsBoxStaysOpen) {
     p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(5000); }});
     p.time.setTimeOfDay(14, 5, 40);
     EXPECT_EQ(reminderBoxes(2), 1);
-    EXPECT_EQ(f.Text1.text().find("->亲爱的用户"), f.Text1.text().rfind("->亲爱的用户"))
+    EXPECT_EQ(f.logBox.text().find("->亲爱的用户"), f.logBox.text().rfind("->亲爱的用户"))
         << "one report";
 }
 
@@ -77,7 +77,7 @@ TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
     p.time.setTimeOfDay(14, 6, 2);
     EXPECT_EQ(reminderBoxes(1), 1);
     EXPECT_EQ(reminderBoxes(2), 1);
-    const std::string& log = f.Text1.text();
+    const std::string& log = f.logBox.text();
     const std::size_t first = log.find("标题：任务1");
     const std::size_t second = log.find("标题：第二");
     ASSERT_NE(first, std::string::npos);
@@ -93,7 +93,7 @@ TEST_F(DeliveryTest, DueTimeAtFiftyNineHasAOneSecondWindow) {
         59000);  // busy from 14:05:00.5 to 14:05:59.5: the only tick in the window is lost
     p.time.advance(3000);
     EXPECT_EQ(reminderBoxes(3), 0);
-    EXPECT_EQ(f.Command3.caption(), "任务3(进行)");
+    EXPECT_EQ(f.slotButton3.caption(), "任务3(进行)");
 }
 
 TEST_F(DeliveryTest, MissedReminderComesTheNextDayAndTheSlotRunsMeanwhile) {
@@ -101,7 +101,7 @@ TEST_F(DeliveryTest, MissedReminderComesTheNextDayAndTheSlotRunsMeanwhile) {
     p.time.suspend(31000);  // asleep from 14:05:00.5 to 14:05:31.5
     p.time.advance(10000);
     EXPECT_EQ(reminderBoxes(4), 0);
-    EXPECT_EQ(f.Command4.caption(), "任务4(进行)");
+    EXPECT_EQ(f.slotButton4.caption(), "任务4(进行)");
     p.time.setTimeOfDay(14, 5, 29);
     EXPECT_EQ(reminderBoxes(4), 0);
     p.time.advance(2000);
@@ -110,17 +110,17 @@ TEST_F(DeliveryTest, MissedReminderComesTheNextDayAndTheSlotRunsMeanwhile) {
 
 TEST_F(DeliveryTest, DeliveryDuringAnOpenPanelLeavesThePanelAsItWas) {
     startTask(1, "14:05:30");
-    ASSERT_TRUE(User::click(f.Command1));
+    ASSERT_TRUE(User::click(f.slotButton1));
     p.time.setTimeOfDay(14, 5, 31);
     EXPECT_EQ(reminderBoxes(1), 1);
-    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
-    EXPECT_TRUE(f.Frame2.visible());
-    EXPECT_TRUE(f.Command18.visible()) << "the panel still shows the slot as it was";
-    EXPECT_EQ(f.Text2.text(), "任务1");
-    ASSERT_TRUE(User::click(f.Command18));
-    ASSERT_TRUE(User::click(f.Command1));
-    EXPECT_TRUE(f.Command5.visible()) << "a delivered slot is waiting: the editor opens";
-    EXPECT_EQ(f.Text3.text(), "");
+    EXPECT_EQ(f.slotButton1.caption(), "任务1(等待)");
+    EXPECT_TRUE(f.taskPanel.visible());
+    EXPECT_TRUE(f.continueTask.visible()) << "the panel still shows the slot as it was";
+    EXPECT_EQ(f.titleBox.text(), "任务1");
+    ASSERT_TRUE(User::click(f.continueTask));
+    ASSERT_TRUE(User::click(f.slotButton1));
+    EXPECT_TRUE(f.startTask.visible()) << "a delivered slot is waiting: the editor opens";
+    EXPECT_EQ(f.contentBox.text(), "");
 }
 
 TEST_F(DeliveryTest, ReportOfAnUntitledTaskStillHasItsTitleLine) {
@@ -140,13 +140,13 @@ TEST_F(DeliveryTest, PastedTextCannotForgeAnEntryAndOtherTextArrivesWhole) {
     EXPECT_EQ(app.tasks.slot(1).title, "周会");
     EXPECT_EQ(app.tasks.slot(2).title, whole);
 
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::click(f.Command7));
+    ASSERT_TRUE(User::click(f.slotButton2));
+    ASSERT_TRUE(User::click(f.taskInfo));
     EXPECT_NE(topEntry().find("当前任务：" + whole + "(正在进行中……)"), std::string::npos);
-    ASSERT_TRUE(User::click(f.Command18));
+    ASSERT_TRUE(User::click(f.continueTask));
 
     p.time.advance(31000);
-    const std::string& log = f.Text1.text();
+    const std::string& log = f.logBox.text();
     EXPECT_EQ(topEntry(), report("14:05:30", whole, whole));
     EXPECT_NE(log.find(report("14:05:30", "周会", "议程")), std::string::npos);
     EXPECT_EQ(log.find("->任务3开始"), std::string::npos) << "no entry forged";

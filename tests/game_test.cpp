@@ -30,8 +30,8 @@ protected:
     }
 
     void openGame() {
-        ASSERT_TRUE(User::click(f.Command10));
-        ASSERT_TRUE(User::click(f.Command19));
+        ASSERT_TRUE(User::click(f.openSettings));
+        ASSERT_TRUE(User::click(f.openGame));
     }
     void choose(int k) { ASSERT_TRUE(User::click(g.digit(k))) << "digit " << k; }
     void place(int i) { ASSERT_TRUE(User::click(g.cell(i))) << "cell " << i; }
@@ -82,8 +82,8 @@ TEST_F(GameTest, GameOpensFromTheSettingsPanelWithTheMainWindowSteppingAside) {
     EXPECT_EQ(g.caption(), "考考你");
     EXPECT_EQ(f.windowState(), tk::WindowState::Minimized);
     EXPECT_EQ(f.width(), 5745) << "the settings panel closed as 确定 closes it";
-    EXPECT_TRUE(f.Frame1.enabled());
-    EXPECT_FALSE(f.Frame6.enabled());
+    EXPECT_TRUE(f.slotArea.enabled());
+    EXPECT_FALSE(f.displayPanel.enabled());
     for (const tk::TextBox* cell : g.cells) {
         EXPECT_EQ(cell->mousePointer(), tk::MousePointer::ArrowQuestion);
         EXPECT_TRUE(cell->locked()) << "the game alone writes a cell";
@@ -119,7 +119,7 @@ TEST_F(GameTest, TheMagicSquareWinsAndStaysUntilRestart) {
     EXPECT_EQ(g.cell(5).backColor(), 0x00FF00u) << "5 in the centre is green";
     EXPECT_EQ(shownDigits(), "");
     EXPECT_EQ(reachableCells(), "");
-    ASSERT_TRUE(User::click(g.Command10));
+    ASSERT_TRUE(User::click(g.restart));
     expectFreshGame();
 }
 
@@ -134,14 +134,14 @@ TEST_F(GameTest, AWrongBoardIsWipedAndTheNextNinePlacementsAreTestedAgain) {
 }
 
 TEST_F(GameTest, RestartWorksFromEveryState) {
-    ASSERT_TRUE(User::click(g.Command10));
+    ASSERT_TRUE(User::click(g.restart));
     expectFreshGame();
     choose(4);
-    ASSERT_TRUE(User::click(g.Command10));
+    ASSERT_TRUE(User::click(g.restart));
     expectFreshGame();
     choose(4);
     place(2);
-    ASSERT_TRUE(User::click(g.Command10));
+    ASSERT_TRUE(User::click(g.restart));
     expectFreshGame();
 }
 
@@ -152,7 +152,7 @@ TEST_F(GameTest, TheAnswerAsksForTheCodeOnceAndRevealsWithoutChangingTheGame) {
     for (const Reply& wrong : {typed("wen4817"), typed("5283146"), cancel()}) {
         p.boxes.forget();
         p.boxes.reply(wrong);
-        ASSERT_TRUE(User::click(g.Command12));
+        ASSERT_TRUE(User::click(g.answer));
         ASSERT_EQ(p.boxes.shown().size(), 1u) << "no message after a wrong code";
         EXPECT_EQ(p.boxes.last().text, "请输入密码：");
         EXPECT_EQ(p.boxes.last().title, "想知密码问阿甲");
@@ -161,7 +161,7 @@ TEST_F(GameTest, TheAnswerAsksForTheCodeOnceAndRevealsWithoutChangingTheGame) {
     }
     p.boxes.forget();
     p.boxes.reply(typed("WEN4817"));
-    ASSERT_TRUE(User::click(g.Command12));
+    ASSERT_TRUE(User::click(g.answer));
     ASSERT_EQ(p.boxes.shown().size(), 2u);
     EXPECT_EQ(p.boxes.last().text, "算你聪明！");
     EXPECT_EQ(p.boxes.last().title, "VI2000");
@@ -178,14 +178,14 @@ TEST_F(GameTest, TheAnswerAsksForTheCodeOnceAndRevealsWithoutChangingTheGame) {
 
     for (int i = 0; i < 3; ++i) {
         if (i == 1) {
-            ASSERT_TRUE(User::click(g.Command10));
+            ASSERT_TRUE(User::click(g.restart));
         }
         if (i == 2) {
-            ASSERT_TRUE(User::click(g.Command11));
+            ASSERT_TRUE(User::click(g.leave));
             openGame();
         }
         p.boxes.forget();
-        ASSERT_TRUE(User::click(g.Command12));
+        ASSERT_TRUE(User::click(g.answer));
         EXPECT_TRUE(p.boxes.shown().empty()) << "unlocked for good";
         EXPECT_EQ(texts(), "834159672");
     }
@@ -198,7 +198,7 @@ TEST_F(GameTest, TheNinthPlacementTestsWhateverTheCellsShow) {
         place(i);
     }
     p.boxes.reply(typed("WEN4817"));
-    ASSERT_TRUE(User::click(g.Command12));
+    ASSERT_TRUE(User::click(g.answer));
     choose(2);
     place(9);  // the revealed 2 again: the board shows the solution
     EXPECT_EQ(p.boxes.last().text, "你做是做对了，但是你连这种游戏还玩，你的IQ看来真的有点问题！");
@@ -208,11 +208,11 @@ TEST_F(GameTest, LeavingRestoresTheMainWindowAndTheGameComesBackAsItWasLeft) {
     choose(6);
     place(9);
     choose(2);
-    ASSERT_TRUE(User::click(g.Command11));
+    ASSERT_TRUE(User::click(g.leave));
     EXPECT_FALSE(g.visible());
     EXPECT_EQ(f.windowState(), tk::WindowState::Normal);
     EXPECT_EQ(f.width(), 5745) << "narrow, the settings panel closed";
-    EXPECT_TRUE(User::canReach(f.Command1));
+    EXPECT_TRUE(User::canReach(f.slotButton1));
 
     openGame();
     EXPECT_EQ(texts(), "........6");

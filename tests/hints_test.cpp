@@ -34,61 +34,62 @@ TEST_F(HintsTest, EveryControlOfTheTableExplainsItselfUnderThePointer) {
     auto expectHints = [this](const auto& rows) {
         for (const HintRow& row : rows) {
             tk::Control& control = *f.find(row.control);
-            f.Label16.setCaption("");
+            f.hintLine.setCaption("");
             ASSERT_TRUE(User::hover(control)) << row.control;
-            EXPECT_EQ(f.Label16.caption(), row.hint) << row.control;
+            EXPECT_EQ(f.hintLine.caption(), row.hint) << row.control;
         }
     };
-    EXPECT_EQ(f.Label16.caption(), "") << "empty before any move";
+    EXPECT_EQ(f.hintLine.caption(), "") << "empty before any move";
     expectHints(mainButtons);
-    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.slotButton2));
     expectHints(taskPanel);
 
     startTask(2, "09:00:00");
-    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.slotButton2));
     const HintRow runningPanel[] = {{"Command18", "继续当前的任务"}};
     expectHints(runningPanel);
     setPasswordOfSelected("pw");
-    ASSERT_TRUE(User::click(f.Command8));
+    ASSERT_TRUE(User::click(f.setTaskPassword));
     const HintRow passwordPanel[] = {
         {"Text4", "输入修改后的新密码"},
         {"Text6", "上次已经设置了密码，需要输入原密码进行认证"},
     };
     expectHints(passwordPanel);
-    ASSERT_TRUE(User::click(f.Command14));
-    ASSERT_TRUE(User::click(f.Command6));
+    ASSERT_TRUE(User::click(f.dismissPassword));
+    ASSERT_TRUE(User::click(f.cancelTask));
     const HintRow cancelPanel[] = {{"Text7", "输入密码"}};
     expectHints(cancelPanel);
 }
 
 TEST_F(HintsTest, TheConfirmationBoxExplainsItselfByItsTextNotByThePointer) {
-    ASSERT_TRUE(User::click(f.Command1));
-    ASSERT_TRUE(User::click(f.Command8));
-    f.Label16.setCaption("");
-    ASSERT_TRUE(User::hover(f.Text5));
-    EXPECT_EQ(f.Label16.caption(), "");
-    ASSERT_TRUE(User::type(f.Text5, "b"));
-    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误");
+    ASSERT_TRUE(User::click(f.slotButton1));
+    ASSERT_TRUE(User::click(f.setTaskPassword));
+    f.hintLine.setCaption("");
+    ASSERT_TRUE(User::hover(f.newPasswordAgain));
+    EXPECT_EQ(f.hintLine.caption(), "");
+    ASSERT_TRUE(User::type(f.newPasswordAgain, "b"));
+    EXPECT_EQ(f.hintLine.caption(), "两次输入，以防错误");
 }
 
 TEST_F(HintsTest, AMoveOverAControlWithoutAHintLeavesTheLastHint) {
-    ASSERT_TRUE(User::click(f.Command1));
-    ASSERT_TRUE(User::hover(f.Command5));
-    tk::Control* const silent[] = {&f.Frame2, &f.Combo1, &f.Label2, &f.Frame1, &f.Label1};
+    ASSERT_TRUE(User::click(f.slotButton1));
+    ASSERT_TRUE(User::hover(f.startTask));
+    tk::Control* const silent[] = {&f.taskPanel, &f.clockHour, &f.titleCaption, &f.slotArea,
+                                   &f.heading};
     for (tk::Control* control : silent) {
         (void)User::hover(*control);
     }
-    EXPECT_EQ(f.Label16.caption(), "将以上参数都设置好后，可以单击此按钮开始任务钟约");
+    EXPECT_EQ(f.hintLine.caption(), "将以上参数都设置好后，可以单击此按钮开始任务钟约");
 }
 
 TEST_F(HintsTest, HelpSaysOnlyThatOneLearnsByDoing) {
-    const std::string log = f.Text1.text();
-    ASSERT_TRUE(User::click(f.Command11));
+    const std::string log = f.logBox.text();
+    ASSERT_TRUE(User::click(f.help));
     ASSERT_EQ(p.boxes.shown().size(), 1u);
     EXPECT_EQ(p.boxes.last().text, "自己去体会");
     EXPECT_EQ(p.boxes.last().title, "");
     EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
-    EXPECT_EQ(f.Text1.text(), log);
+    EXPECT_EQ(f.logBox.text(), log);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ protected:
 
     std::string askAbout(int slot) {
         EXPECT_TRUE(User::click(slotButton(slot)));
-        EXPECT_TRUE(User::click(f.Command7));
+        EXPECT_TRUE(User::click(f.taskInfo));
         return topEntry();
     }
 
@@ -24,9 +24,9 @@ protected:
 TEST_F(InformationTest, RunningTaskReportsTitleContentAndTimeLeft) {
     startNamedTask(2, "14:00:00");
     p.time.setTimeOfDay(12, 34, 56, 500);
-    const std::string before = f.Text1.text();
+    const std::string before = f.logBox.text();
     EXPECT_EQ(askAbout(2), running("1:25:3"));
-    EXPECT_EQ(f.Text1.text(), ActivityLog::logSeparator + running("1:25:3") + before)
+    EXPECT_EQ(f.logBox.text(), ActivityLog::logSeparator + running("1:25:3") + before)
         << "no line break between the time left and the older entries";
     EXPECT_TRUE(app.tasks.isRunning(2));
     EXPECT_TRUE(p.boxes.shown().size() == 1) << "only the start's confirmation, no box here";
@@ -40,12 +40,12 @@ TEST_F(InformationTest, TimeLeftRunsThroughMidnight) {
 
 TEST_F(InformationTest, InTheDueSecondNothingIsLeftEvenBeforeTheTickDelivers) {
     startNamedTask(3, "13:00:00");
-    ASSERT_TRUE(User::click(f.Command3));
+    ASSERT_TRUE(User::click(f.slotButton3));
     p.time.setTimeOfDay(12, 59, 59, 400);
-    ASSERT_TRUE(User::click(f.Command7));
+    ASSERT_TRUE(User::click(f.taskInfo));
     EXPECT_EQ(topEntry(), running("0:0:0")) << "less than a second before";
     p.time.setTimeOfDay(13, 0, 0, 200);  // the poll tick comes at .500
-    ASSERT_TRUE(User::click(f.Command7));
+    ASSERT_TRUE(User::click(f.taskInfo));
     EXPECT_EQ(topEntry(), running("0:0:0")) << "due now, not in a day";
 }
 
@@ -54,9 +54,9 @@ TEST_F(InformationTest, WaitingSlotReportsNoTaskEvenWithAnOldTitle) {
     p.time.advance(31000);
     ASSERT_FALSE(app.tasks.isRunning(4));
     EXPECT_EQ(askAbout(4), "当前任务：（无）\r\n正等待您的设置");
-    ASSERT_TRUE(User::click(f.Command7));
-    EXPECT_EQ(f.Text1.text().rfind(ActivityLog::logSeparator + "当前任务：（无）", 0), 0u);
-    EXPECT_NE(f.Text1.text().find("当前任务：（无）", 60), std::string::npos) << "two entries";
+    ASSERT_TRUE(User::click(f.taskInfo));
+    EXPECT_EQ(f.logBox.text().rfind(ActivityLog::logSeparator + "当前任务：（无）", 0), 0u);
+    EXPECT_NE(f.logBox.text().find("当前任务：（无）", 60), std::string::npos) << "two entries";
 }
 
 }  // namespace

@@ -132,61 +132,64 @@ TEST_F(MainWindowTest, AtFirstShowOnlyTitleSlotButtonsAndWorkingAreaAreOnScreen)
 }
 
 TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
-    EXPECT_EQ(f.Label1.font(), (tk::Font{"楷体_GB2312", 15.75, false}));
-    EXPECT_EQ(f.Label1.alignment(), tk::Align::Center);
-    EXPECT_EQ(f.Label15.foreColor(), 0x0000FFu);
-    EXPECT_EQ(f.Label15.font(), (tk::Font{"楷体_GB2312", 14.25, true}));
-    for (tk::Frame* frame :
-         {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4, &f.Frame5, &f.Frame6, &f.Frame7}) {
+    EXPECT_EQ(f.heading.font(), (tk::Font{"楷体_GB2312", 15.75, false}));
+    EXPECT_EQ(f.heading.alignment(), tk::Align::Center);
+    EXPECT_EQ(f.settingsHeading.foreColor(), 0x0000FFu);
+    EXPECT_EQ(f.settingsHeading.font(), (tk::Font{"楷体_GB2312", 14.25, true}));
+    for (tk::Frame* frame : {&f.slotArea, &f.taskPanel, &f.workArea, &f.passwordPanel,
+                             &f.cancelPanel, &f.displayPanel, &f.otherPanel}) {
         EXPECT_EQ(frame->foreColor(), 0xFF0000u) << frame->name();
     }
-    EXPECT_EQ(f.Frame2.backColor(), 0xC0C0C0u);
-    EXPECT_EQ(f.Text1.backColor(), 0x80C0FFu);
-    EXPECT_EQ(f.Text1.foreColor(), 0x000000u);
-    EXPECT_TRUE(f.Text1.multiLine());
-    EXPECT_EQ(f.Text2.text(), "Text2");
-    EXPECT_EQ(f.Text3.text(), "Text3");
-    EXPECT_EQ(f.Text1.text(), "\r\n" + std::string(22, ' ') + "钟约系统\r\n");
-    EXPECT_EQ(f.Text7.font(), (tk::Font{"宋体", 10.5, false}));
-    for (tk::ComboBox* combo : {&f.Combo4, &f.Combo5, &f.Combo6}) {
+    EXPECT_EQ(f.taskPanel.backColor(), 0xC0C0C0u);
+    EXPECT_EQ(f.logBox.backColor(), 0x80C0FFu);
+    EXPECT_EQ(f.logBox.foreColor(), 0x000000u);
+    EXPECT_TRUE(f.logBox.multiLine());
+    EXPECT_EQ(f.titleBox.text(), "Text2");
+    EXPECT_EQ(f.contentBox.text(), "Text3");
+    EXPECT_EQ(f.logBox.text(), "\r\n" + std::string(22, ' ') + "钟约系统\r\n");
+    EXPECT_EQ(f.cancelPassword.font(), (tk::Font{"宋体", 10.5, false}));
+    for (tk::ComboBox* combo : {&f.durationHours, &f.durationMinutes, &f.durationSeconds}) {
         EXPECT_EQ(combo->backColor(), 0x8000000Au);
     }
-    for (tk::ComboBox* hours : {&f.Combo1, &f.Combo4}) {
+    for (tk::ComboBox* hours : {&f.clockHour, &f.durationHours}) {
         ASSERT_EQ(hours->items().size(), 24u);
         EXPECT_EQ(hours->items().front(), "00");
         EXPECT_EQ(hours->items().back(), "23");
     }
-    for (tk::ComboBox* sixty : {&f.Combo2, &f.Combo3, &f.Combo5, &f.Combo6}) {
+    for (tk::ComboBox* sixty :
+         {&f.clockMinute, &f.clockSecond, &f.durationMinutes, &f.durationSeconds}) {
         ASSERT_EQ(sixty->items().size(), 60u);
         EXPECT_EQ(sixty->items()[7], "07");
         EXPECT_EQ(sixty->items().back(), "59");
     }
     const std::vector<std::string> colours{"黑", "白", "蓝", "绿", "红"};
-    EXPECT_EQ(f.Combo7.items(), colours);
-    EXPECT_EQ(f.Combo8.items(), colours);
-    EXPECT_EQ(f.Combo7.backColor(), 0xFFFFFFu);
+    EXPECT_EQ(f.backColourList.items(), colours);
+    EXPECT_EQ(f.textColourList.items(), colours);
+    EXPECT_EQ(f.backColourList.backColor(), 0xFFFFFFu);
     for (const auto& control : f.controls()) {
         if (control->kind() == tk::Kind::ComboBox) {
             EXPECT_EQ(static_cast<tk::ComboBox&>(*control).listIndex(), -1) << control->name();
         }
     }
-    for (tk::TextBox* box :
-         {&f.Text4, &f.Text5, &f.Text6, &f.Text7, &f.Text8, &f.Text9, &f.Text10}) {
+    for (tk::TextBox* box : {&f.newPassword, &f.newPasswordAgain, &f.oldPassword, &f.cancelPassword,
+                             &f.oldExitPassword, &f.newExitPassword, &f.exitPasswordAgain}) {
         EXPECT_TRUE(box->password()) << box->name();
         EXPECT_EQ(box->maxLength(), 16) << box->name();
     }
-    EXPECT_TRUE(f.Option1.value());
-    EXPECT_FALSE(f.Option2.value());
-    EXPECT_EQ(f.Check2.value(), 1);
-    EXPECT_EQ(f.Check1.value() + f.Check3.value() + f.Check4.value() + f.Check5.value(), 0);
+    EXPECT_TRUE(f.atClockTime.value());
+    EXPECT_FALSE(f.afterDuration.value());
+    EXPECT_EQ(f.showHints.value(), 1);
+    EXPECT_EQ(f.showClock.value() + f.logBackColour.value() + f.logTextColour.value() +
+                  f.exitPasswordOn.value(),
+              0);
 }
 
 TEST_F(MainWindowTest, LogEntriesGoOnTopAndTheBannerStaysLast) {
-    const std::string banner = f.Text1.text();
+    const std::string banner = f.logBox.text();
     app.log.write("first");
     app.log.write("second");
     const std::string sep = "\r\n" + std::string(54, '-') + "\r\n";
-    EXPECT_EQ(f.Text1.text(), sep + "second" + sep + "first" + banner);
+    EXPECT_EQ(f.logBox.text(), sep + "second" + sep + "first" + banner);
 }
 
 TEST_F(MainWindowTest, TwoStartsInOneSecondStandInReverseOrder) {
@@ -194,36 +197,36 @@ TEST_F(MainWindowTest, TwoStartsInOneSecondStandInReverseOrder) {
     startTask(1, "15:00:00");
     startTask(2, "16:00:00");
     EXPECT_EQ(topEntry(), "14:05:10->任务2开始");
-    const std::string& log = f.Text1.text();
+    const std::string& log = f.logBox.text();
     EXPECT_LT(log.find("->任务2开始"), log.find("->任务1开始"));
 }
 
 TEST_F(MainWindowTest, ClockShowsTheTimeEverySecondAndStopsOnTheNextTickAfterARequest) {
     p.time.setTimeOfDay(9, 5, 6, 500);
-    f.Timer5.setInterval(1000);
+    f.titleClock.setInterval(1000);
     p.time.advance(1000);
-    EXPECT_EQ(f.Label1.caption(), "钟约系统09:05:07");
+    EXPECT_EQ(f.heading.caption(), "钟约系统09:05:07");
     p.time.advance(1000);
-    EXPECT_EQ(f.Label1.caption(), "钟约系统09:05:08");
+    EXPECT_EQ(f.heading.caption(), "钟约系统09:05:08");
 
     app.display.setClockStopRequest(1);
-    EXPECT_EQ(f.Timer5.interval(), 1000) << "the stop waits for the next tick";
+    EXPECT_EQ(f.titleClock.interval(), 1000) << "the stop waits for the next tick";
     p.time.advance(1000);
-    EXPECT_EQ(f.Label1.caption(), "钟约系统");
-    EXPECT_EQ(f.Timer5.interval(), 0);
+    EXPECT_EQ(f.heading.caption(), "钟约系统");
+    EXPECT_EQ(f.titleClock.interval(), 0);
     EXPECT_EQ(app.display.clockStopRequest(), 0);
 
-    f.Timer5.setInterval(1000);
+    f.titleClock.setInterval(1000);
     p.time.advance(1000);
-    EXPECT_EQ(f.Label1.caption(), "钟约系统09:05:10");
+    EXPECT_EQ(f.heading.caption(), "钟约系统09:05:10");
 }
 
 TEST_F(MainWindowTest, BlinkStartsWhiteThenAlternatesWithRed) {
-    f.Timer6.setInterval(330);
+    f.blinkTimer.setInterval(330);
     std::vector<tk::Color> colours;
     for (int i = 0; i < 4; ++i) {
         p.time.advance(330);
-        colours.push_back(f.Text1.foreColor());
+        colours.push_back(f.logBox.foreColor());
     }
     EXPECT_EQ(colours, (std::vector<tk::Color>{0xFFFFFF, 0x0000FF, 0xFFFFFF, 0x0000FF}));
     EXPECT_EQ(app.shell.blinkPhase(), 0);

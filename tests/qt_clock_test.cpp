@@ -32,21 +32,21 @@ protected:
     }
     // Starts slot 1 due at `due`, and lets its first tick come one second later.
     void start(const std::string& due) {
-        ASSERT_TRUE(f.Command1.click());
-        ASSERT_TRUE(f.Text3.edit("事"));
-        ASSERT_TRUE(f.Combo1.choose(std::stoi(due.substr(0, 2))));
-        ASSERT_TRUE(f.Combo2.choose(std::stoi(due.substr(3, 2))));
-        ASSERT_TRUE(f.Combo3.choose(std::stoi(due.substr(6, 2))));
-        ASSERT_TRUE(f.Command5.click());
+        ASSERT_TRUE(f.slotButton1.click());
+        ASSERT_TRUE(f.contentBox.edit("事"));
+        ASSERT_TRUE(f.clockHour.choose(std::stoi(due.substr(0, 2))));
+        ASSERT_TRUE(f.clockMinute.choose(std::stoi(due.substr(3, 2))));
+        ASSERT_TRUE(f.clockSecond.choose(std::stoi(due.substr(6, 2))));
+        ASSERT_TRUE(f.startTask.click());
         boxes.clear();
         clock.ms += 1000;
-        platform.timers.wake(f.Timer1);
+        platform.timers.wake(f.slotTimer1);
     }
     // The clock runs for `seconds`, waking the timers when they ask.
     void run(int seconds) {
         for (int i = 0; i < seconds; ++i) {
-            clock.ms += platform.timers.nextWakeMs(f.Timer1) > 0
-                            ? platform.timers.nextWakeMs(f.Timer1)
+            clock.ms += platform.timers.nextWakeMs(f.slotTimer1) > 0
+                            ? platform.timers.nextWakeMs(f.slotTimer1)
                             : 1000;
             platform.timers.wakeAligned();
         }

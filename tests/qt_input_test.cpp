@@ -204,57 +204,59 @@ TEST_F(QtInputTest, AssistiveTechnologyHearsWindowsPanelsAndRowsByTheirOwnNames)
     QWidget& splash = views.of(app.splashForm).window();
     EXPECT_EQ(accessible(&splash)->role(), QAccessible::Window);
     EXPECT_EQ(accessible(&splash)->text(QAccessible::Name), "钟约系统");
-    for (tk::Frame* panel : {&f.Frame2, &f.Frame4, &f.Frame5, &f.Frame3}) {
+    for (tk::Frame* panel : {&f.taskPanel, &f.passwordPanel, &f.cancelPanel, &f.workArea}) {
         EXPECT_EQ(accessible(widget(*panel))->text(QAccessible::Name).toStdString(),
                   panel->caption());
     }
-    EXPECT_EQ(accessible(widget(f.Text1))->text(QAccessible::Name), "活动记录");
-    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Description), "提示行");
-    EXPECT_NE(accessible(widget(f.Combo1))->text(QAccessible::Name),
-              accessible(widget(f.Combo4))->text(QAccessible::Name));
-    EXPECT_EQ(accessible(widget(f.Option1))->role(), QAccessible::RadioButton);
+    EXPECT_EQ(accessible(widget(f.logBox))->text(QAccessible::Name), "活动记录");
+    EXPECT_EQ(accessible(widget(f.hintLine))->text(QAccessible::Description), "提示行");
+    EXPECT_NE(accessible(widget(f.clockHour))->text(QAccessible::Name),
+              accessible(widget(f.durationHours))->text(QAccessible::Name));
+    EXPECT_EQ(accessible(widget(f.atClockTime))->role(), QAccessible::RadioButton);
 }
 
 TEST_F(QtInputTest, TheKeyboardKeepsItsPlaceWhenTheProgramDisablesTheFocus) {
     f.show();
     QApplication::setActiveWindow(&view.window());
-    widget(f.Command12)->setFocus();
-    f.Frame3.setEnabled(false);  // as opening a panel does
+    widget(f.quit)->setFocus();
+    f.workArea.setEnabled(false);  // as opening a panel does
     QApplication::processEvents();
     const QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
     EXPECT_TRUE(focus->isEnabled());
-    EXPECT_EQ(focus, widget(f.Command1)) << "on to the next control that can take it";
+    EXPECT_EQ(focus, widget(f.slotButton1)) << "on to the next control that can take it";
 
-    widget(f.Command1)->setFocus();
-    QTest::keyClick(widget(f.Command1), Qt::Key_Space);
-    ASSERT_TRUE(f.Frame2.visible());
+    widget(f.slotButton1)->setFocus();
+    QTest::keyClick(widget(f.slotButton1), Qt::Key_Space);
+    ASSERT_TRUE(f.taskPanel.visible());
     QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), widget(f.Text2)) << "on to the panel's first box";
+    EXPECT_EQ(QApplication::focusWidget(), widget(f.titleBox)) << "on to the panel's first box";
 }
 
 TEST_F(QtInputTest, TheHintLineIsNamedByItsHintOrByWhatItIs) {
-    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Name), "提示行");
-    f.Label16.setCaption("查看任务信息");
-    EXPECT_EQ(accessible(widget(f.Label16))->text(QAccessible::Name), "查看任务信息");
+    EXPECT_EQ(accessible(widget(f.hintLine))->text(QAccessible::Name), "提示行");
+    f.hintLine.setCaption("查看任务信息");
+    EXPECT_EQ(accessible(widget(f.hintLine))->text(QAccessible::Name), "查看任务信息");
 }
 
 TEST_F(QtInputTest, TheSettingsPanelOutOfViewCannotBeUsedFromTheKeyboardNorHeard) {
     f.show();
-    const tk::Control* panel[] = {&f.Command20, &f.Command19, &f.Check1, &f.Check5, &f.Combo7};
+    const tk::Control* panel[] = {&f.closeSettings, &f.openGame, &f.showClock, &f.exitPasswordOn,
+                                  &f.backColourList};
     for (const tk::Control* control : panel) {
         EXPECT_EQ(widget(*control)->focusPolicy(), Qt::NoFocus) << control->name();
         EXPECT_TRUE(accessible(widget(*control))->state().invisible) << control->name();
     }
     f.setLeft(f.left() - 4230);
     f.setWidth(f.width() + 4230);
-    EXPECT_NE(widget(f.Command20)->focusPolicy(), Qt::NoFocus) << "in view once the window widens";
-    EXPECT_FALSE(accessible(widget(f.Command20))->state().invisible);
-    f.Command20.setVisible(false);
-    EXPECT_FALSE(widget(f.Command20)->isVisible()) << "the model still decides what is shown";
+    EXPECT_NE(widget(f.closeSettings)->focusPolicy(), Qt::NoFocus)
+        << "in view once the window widens";
+    EXPECT_FALSE(accessible(widget(f.closeSettings))->state().invisible);
+    f.closeSettings.setVisible(false);
+    EXPECT_FALSE(widget(f.closeSettings)->isVisible()) << "the model still decides what is shown";
     f.setWidth(f.width() - 4230);
-    f.Command20.setVisible(true);
-    EXPECT_FALSE(widget(f.Command20)->isVisible()) << "shown by the model but out of view";
+    f.closeSettings.setVisible(true);
+    EXPECT_FALSE(widget(f.closeSettings)->isVisible()) << "shown by the model but out of view";
 }
 
 }  // namespace

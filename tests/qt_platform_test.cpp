@@ -90,10 +90,10 @@ TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {
     f.show();
     QWidget& window = view.window();
     const QRect before = window.geometry();
-    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
+    QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
     EXPECT_EQ(window.width(), px(5745 + 4230));
     EXPECT_NEAR(window.geometry().right(), before.right(), 1) << "the right edge stays put";
-    QTest::mouseClick(widget(f.Command20), Qt::LeftButton);
+    QTest::mouseClick(widget(f.closeSettings), Qt::LeftButton);
     EXPECT_EQ(window.geometry(), before);
 }
 

@@ -51,13 +51,13 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     EXPECT_EQ(frame2->title(), "任务设置");
     EXPECT_EQ(log->toPlainText(), "\n" + QString(22, ' ') + "钟约系统\n");
 
-    f.Command1.click();
+    f.slotButton1.click();
     EXPECT_TRUE(frame2->isVisible());
     EXPECT_EQ(view.window().height(), px(4110 + 2160));
-    EXPECT_FALSE(view.widget(f.Frame3)->isEnabled());
-    f.Text1.setBackColor(0x000000);
+    EXPECT_FALSE(view.widget(f.workArea)->isEnabled());
+    f.logBox.setBackColor(0x000000);
     EXPECT_EQ(log->palette().color(QPalette::Base), QColor(0, 0, 0));
-    f.Text1.setForeColor(0x0000FF);
+    f.logBox.setForeColor(0x0000FF);
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
     app.log.write("12:00:00->任务1开始");
     EXPECT_TRUE(log->toPlainText().startsWith("\n" + QString(54, '-') + "\n12:00:00->任务1开始\n"));
@@ -66,7 +66,7 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
 
 TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
     panel_layout::growSlotArea(f, panel_layout::kTaskPanel + panel_layout::kPasswordPanel);
-    auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.Text6));
+    auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.oldPassword));
     EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
     EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
     EXPECT_EQ(oldPassword->maxLength(), 16);
@@ -75,28 +75,28 @@ TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
         while ((w->focusPolicy() & Qt::TabFocus) == 0);
         return w;
     };
-    EXPECT_EQ(nextTabStop(oldPassword), view.widget(f.Text4));
-    EXPECT_EQ(nextTabStop(view.widget(f.Text4)), view.widget(f.Text5));
-    EXPECT_EQ(nextTabStop(view.widget(f.Text5)), view.widget(f.Command13));
+    EXPECT_EQ(nextTabStop(oldPassword), view.widget(f.newPassword));
+    EXPECT_EQ(nextTabStop(view.widget(f.newPassword)), view.widget(f.newPasswordAgain));
+    EXPECT_EQ(nextTabStop(view.widget(f.newPasswordAgain)), view.widget(f.confirmPassword));
 }
 
 TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     f.show();
-    QTest::mouseClick(view.widget(f.Command2), Qt::LeftButton);
+    QTest::mouseClick(view.widget(f.slotButton2), Qt::LeftButton);
     EXPECT_EQ(app.tasks.currentSlot(), 2);
-    auto* content = static_cast<QLineEdit*>(view.widget(f.Text3));
+    auto* content = static_cast<QLineEdit*>(view.widget(f.contentBox));
     content->setFocus();
     QTest::keyClicks(content, "abc");
-    EXPECT_EQ(f.Text3.text(), "abc");
-    auto* hours = static_cast<QComboBox*>(view.widget(f.Combo1));
+    EXPECT_EQ(f.contentBox.text(), "abc");
+    auto* hours = static_cast<QComboBox*>(view.widget(f.clockHour));
     EXPECT_EQ(hours->currentIndex(), -1);
-    QTest::mouseMove(view.widget(f.Command7));
-    QTest::mouseMove(view.widget(f.Command7), QPoint(5, 5));
-    EXPECT_EQ(f.Label16.caption(), "查看任务信息");
-    QTest::mouseClick(view.widget(f.Option2), Qt::LeftButton);
+    QTest::mouseMove(view.widget(f.taskInfo));
+    QTest::mouseMove(view.widget(f.taskInfo), QPoint(5, 5));
+    EXPECT_EQ(f.hintLine.caption(), "查看任务信息");
+    QTest::mouseClick(view.widget(f.afterDuration), Qt::LeftButton);
     EXPECT_EQ(app.tasks.scheduleMode(), 2);
-    EXPECT_FALSE(static_cast<QAbstractButton*>(view.widget(f.Option1))->isChecked());
-    EXPECT_TRUE(view.widget(f.Combo4)->isEnabled());
+    EXPECT_FALSE(static_cast<QAbstractButton*>(view.widget(f.atClockTime))->isChecked());
+    EXPECT_TRUE(view.widget(f.durationHours)->isEnabled());
 }
 
 TEST_F(QtTest, WindowMinimisedByTheUserComesBackWhenTheProgramAsks) {
@@ -111,35 +111,36 @@ TEST_F(QtTest, WindowMinimisedByTheUserComesBackWhenTheProgramAsks) {
 
 TEST_F(QtTest, EnterInThePasswordBoxPressesTheDefaultButton) {
     f.show();
-    f.Command3.click();
-    f.Command8.click();
-    f.Text4.edit("pw");
-    f.Text5.edit("pw");
-    f.Command13.click();
-    f.Command6.click();
-    ASSERT_TRUE(view.widget(f.Frame5)->isVisible());
-    QWidget* box = view.widget(f.Text7);
+    f.slotButton3.click();
+    f.setTaskPassword.click();
+    f.newPassword.edit("pw");
+    f.newPasswordAgain.edit("pw");
+    f.confirmPassword.click();
+    f.cancelTask.click();
+    ASSERT_TRUE(view.widget(f.cancelPanel)->isVisible());
+    QWidget* box = view.widget(f.cancelPassword);
     box->setFocus();
     QTest::keyClicks(box, "pw");
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_FALSE(view.widget(f.Frame5)->isVisible());
-    EXPECT_FALSE(view.widget(f.Frame2)->isVisible()) << "the right password cancelled the slot";
-    EXPECT_NE(f.Text1.text().find("->任务3取消"), std::string::npos);
+    EXPECT_FALSE(view.widget(f.cancelPanel)->isVisible());
+    EXPECT_FALSE(view.widget(f.taskPanel)->isVisible()) << "the right password cancelled the slot";
+    EXPECT_NE(f.logBox.text().find("->任务3取消"), std::string::npos);
 }
 
 TEST_F(QtTest, BoxesAndListsAreNamedByTheLabelBesideThem) {
-    EXPECT_EQ(view.widget(f.Text2)->accessibleName(), "标题：");
-    EXPECT_EQ(view.widget(f.Text3)->accessibleName(), "提醒内容：");
-    EXPECT_EQ(view.widget(f.Combo1)->accessibleName(), "指定时间提醒 时");
-    EXPECT_EQ(view.widget(f.Combo2)->accessibleName(), "指定时间提醒 分");
-    EXPECT_EQ(view.widget(f.Combo6)->accessibleName(), "经过时间提醒 钞");
-    EXPECT_EQ(view.widget(f.Text6)->accessibleName(), "原密码：");
-    EXPECT_EQ(view.widget(f.Text8)->accessibleName(), "原密码：");
-    EXPECT_EQ(view.widget(f.Combo7)->accessibleName(), "背景颜色");
-    EXPECT_EQ(view.widget(f.Combo8)->accessibleName(), "字体景色");
-    EXPECT_EQ(view.widget(f.Text1)->accessibleName(), "活动记录");
-    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.Label2))->buddy(), view.widget(f.Text2));
-    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.Label5))->buddy(), view.widget(f.Combo3));
+    EXPECT_EQ(view.widget(f.titleBox)->accessibleName(), "标题：");
+    EXPECT_EQ(view.widget(f.contentBox)->accessibleName(), "提醒内容：");
+    EXPECT_EQ(view.widget(f.clockHour)->accessibleName(), "指定时间提醒 时");
+    EXPECT_EQ(view.widget(f.clockMinute)->accessibleName(), "指定时间提醒 分");
+    EXPECT_EQ(view.widget(f.durationSeconds)->accessibleName(), "经过时间提醒 钞");
+    EXPECT_EQ(view.widget(f.oldPassword)->accessibleName(), "原密码：");
+    EXPECT_EQ(view.widget(f.oldExitPassword)->accessibleName(), "原密码：");
+    EXPECT_EQ(view.widget(f.backColourList)->accessibleName(), "背景颜色");
+    EXPECT_EQ(view.widget(f.textColourList)->accessibleName(), "字体景色");
+    EXPECT_EQ(view.widget(f.logBox)->accessibleName(), "活动记录");
+    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.titleCaption))->buddy(), view.widget(f.titleBox));
+    EXPECT_EQ(static_cast<QLabel*>(view.widget(f.clockSecondUnit))->buddy(),
+              view.widget(f.clockSecond));
 }
 
 TEST_F(QtTest, EveryCharacterOfTheInterfaceHasAGlyphInItsFont) {
@@ -179,36 +180,36 @@ TEST_F(QtTest, RealTimerTicksWhileAMessageBoxIsOpen) {
 TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     f.show();
     const std::string due = tk::clockTextAt(platform.clock.secondsSinceMidnight() + 2);
-    f.Command1.click();
-    f.Text3.setText("真的提醒");
-    f.Combo1.setListIndex(std::stoi(due.substr(0, 2)));
-    f.Combo2.setListIndex(std::stoi(due.substr(3, 2)));
-    f.Combo3.setListIndex(std::stoi(due.substr(6, 2)));
-    f.Command5.click();
+    f.slotButton1.click();
+    f.contentBox.setText("真的提醒");
+    f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));
+    f.clockMinute.setListIndex(std::stoi(due.substr(3, 2)));
+    f.clockSecond.setListIndex(std::stoi(due.substr(6, 2)));
+    f.startTask.click();
     ASSERT_TRUE(app.tasks.isRunning(1));
     std::string clockAtBox;
     whileOpen = [&] { clockAtBox = program.clockText(); };
     ASSERT_TRUE(waitFor([&] { return !app.tasks.isRunning(1); }, 5000));
     EXPECT_TRUE(due_time::isDue(clockAtBox, due)) << clockAtBox << " for " << due;
-    EXPECT_NE(f.Text1.text().find("提醒内容：真的提醒"), std::string::npos);
-    EXPECT_EQ(f.Command1.caption(), "任务1(等待)");
+    EXPECT_NE(f.logBox.text().find("提醒内容：真的提醒"), std::string::npos);
+    EXPECT_EQ(f.slotButton1.caption(), "任务1(等待)");
 }
 
 TEST_F(QtTest, ChosenColoursReachTheScreen) {
     f.show();
-    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
-    QTest::mouseClick(widget(f.Check3), Qt::LeftButton);
-    QTest::mouseClick(widget(f.Check4), Qt::LeftButton);
-    f.Combo7.choose(2);  // 蓝
-    f.Combo8.choose(4);  // 红
+    QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
+    QTest::mouseClick(widget(f.logBackColour), Qt::LeftButton);
+    QTest::mouseClick(widget(f.logTextColour), Qt::LeftButton);
+    f.backColourList.choose(2);  // 蓝
+    f.textColourList.choose(4);  // 红
     QApplication::processEvents();
     const auto pixelAt = [](QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); };
-    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.logBox));
     EXPECT_EQ(
         pixelAt(log->viewport(), {log->viewport()->width() - 5, log->viewport()->height() - 5}),
         QColor(0, 0, 255));
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
-    QWidget* backList = widget(f.Combo7);
+    QWidget* backList = widget(f.backColourList);
     const QImage listImage = backList->grab().toImage();
     int blue = 0;
     for (int y = 0; y < listImage.height(); ++y) {
@@ -216,26 +217,26 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
             blue += listImage.pixelColor(x, y) == QColor(0, 0, 255);
     }
     EXPECT_GT(blue, listImage.width() * listImage.height() / 8) << "the list's field is blue";
-    EXPECT_EQ(widget(f.Combo8)->palette().color(QPalette::Active, QPalette::ButtonText),
+    EXPECT_EQ(widget(f.textColourList)->palette().color(QPalette::Active, QPalette::ButtonText),
               QColor(255, 0, 0));
 
-    f.Timer6.setInterval(330);  // a reminder's blinking, over the chosen colours
+    f.blinkTimer.setInterval(330);  // a reminder's blinking, over the chosen colours
     const QColor before = log->palette().color(QPalette::Active, QPalette::Text);
     ASSERT_TRUE(waitFor(
         [&] { return log->palette().color(QPalette::Active, QPalette::Text) != before; }, 2000));
-    QTest::mouseClick(widget(f.Command20), Qt::LeftButton);
+    QTest::mouseClick(widget(f.closeSettings), Qt::LeftButton);
     QTest::mouseClick(log->viewport(), Qt::LeftButton);
-    EXPECT_EQ(f.Timer6.interval(), 0);
+    EXPECT_EQ(f.blinkTimer.interval(), 0);
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
 }
 
 // The heading grows with the clock put after it, and draws all of it.
 TEST_F(QtTest, TheHeadingGrowsToItsTextAndDrawsItAll) {
     f.show();
-    auto* heading = qobject_cast<QLabel*>(widget(f.Label1));
+    auto* heading = qobject_cast<QLabel*>(widget(f.heading));
     ASSERT_NE(heading, nullptr);
     const int narrow = heading->width();
-    f.Label1.setCaption("钟约系统12:34:56");
+    f.heading.setCaption("钟约系统12:34:56");
     const int needed = QFontMetrics(heading->font()).horizontalAdvance(heading->text());
     EXPECT_GT(heading->width(), narrow);
     EXPECT_GE(heading->width(), needed);
@@ -258,7 +259,7 @@ TEST_F(QtTest, TheHeadingGrowsToItsTextAndDrawsItAll) {
 // designed size, whatever the window manager draws.
 TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
     qtview::FormView& splash = views.of(app.splashForm);
-    QWidget* backdrop = splash.widget(app.splashForm.Frame1);
+    QWidget* backdrop = splash.widget(app.splashForm.backdrop);
     ASSERT_NE(backdrop, nullptr);
     const QWidget* client = backdrop->parentWidget();
     ASSERT_NE(client, &splash.window());
@@ -281,8 +282,8 @@ TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
 
 TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     f.show();
-    QTest::mouseClick(widget(f.Command10), Qt::LeftButton);
-    QTest::mouseClick(widget(f.Command19), Qt::LeftButton);
+    QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
+    QTest::mouseClick(widget(f.openGame), Qt::LeftButton);
     qtview::FormView& game = views.of(app.gameForm);
     ASSERT_TRUE(game.window().isVisible());
     EXPECT_TRUE(view.window().isMinimized());
@@ -304,19 +305,19 @@ TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
 
 TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
     f.show();
-    std::string expected = f.Text1.text();
+    std::string expected = f.logBox.text();
     for (int i = 0; i < 10'000; ++i) {
         const std::string entry =
             "12:00:00->任务" + std::to_string(i % 4 + 1) + "开始#" + std::to_string(i);
         app.log.write(entry);
         expected.insert(0, ActivityLog::logSeparator + entry);
     }
-    EXPECT_EQ(f.Text1.text(), expected);
-    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    EXPECT_EQ(f.logBox.text(), expected);
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.logBox));
     EXPECT_EQ(log->toPlainText(), qtview::shownLines(expected));
     EXPECT_EQ(log->verticalScrollBar()->value(), 0) << "the newest entry on top";
 
-    f.Text1.setText("换了");  // not in front of what is shown: the whole text again
+    f.logBox.setText("换了");  // not in front of what is shown: the whole text again
     EXPECT_EQ(log->toPlainText(), "换了");
 }
 
@@ -324,7 +325,7 @@ TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
 // still show exactly the colours the model asks for.
 TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
     f.show();
-    auto* log = static_cast<QPlainTextEdit*>(widget(f.Text1));
+    auto* log = static_cast<QPlainTextEdit*>(widget(f.logBox));
     const auto pixelsOf = [log](QColor colour) {
         const QImage shot = log->viewport()->grab().toImage();
         int count = 0;
@@ -334,10 +335,10 @@ TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
         return count;
     };
     const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
-    f.Text1.setBackColor(look::kBlack);
+    f.logBox.setBackColor(look::kBlack);
     for (int phase = 0; phase < 5; ++phase) {
         const bool whitePhase = phase % 2 == 0;
-        f.Text1.setForeColor(whitePhase ? look::kWhite : look::kRed);
+        f.logBox.setForeColor(whitePhase ? look::kWhite : look::kRed);
         SCOPED_TRACE(phase);
         EXPECT_GT(pixelsOf(black), 1000);
         EXPECT_GT(pixelsOf(whitePhase ? white : red), 10);

@@ -8,8 +8,8 @@ protected:
 
     // Opens slot 1 with content typed, ready for a time.
     void openEditor() {
-        ASSERT_TRUE(User::click(f.Command1));
-        ASSERT_TRUE(User::type(f.Text3, "喝水"));
+        ASSERT_TRUE(User::click(f.slotButton1));
+        ASSERT_TRUE(User::type(f.contentBox, "喝水"));
     }
 
     void expectRefused(const std::string& text, const std::string& title) {
@@ -18,46 +18,46 @@ protected:
         EXPECT_EQ(p.boxes.last().title, title);
         EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
         EXPECT_FALSE(app.tasks.isRunning(1));
-        EXPECT_TRUE(f.Frame2.visible()) << "the panel stays open";
-        EXPECT_EQ(f.Text1.text(), MainForm::initialLog()) << "nothing is logged";
+        EXPECT_TRUE(f.taskPanel.visible()) << "the panel stays open";
+        EXPECT_EQ(f.logBox.text(), MainForm::initialLog()) << "nothing is logged";
     }
 };
 
 TEST_F(SchedulingTest, MissingContentIsReportedFirst) {
-    ASSERT_TRUE(User::click(f.Command1));
-    pick(f.Combo1, f.Combo2, f.Combo3, "15:00:00");
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::click(f.slotButton1));
+    pick(f.clockHour, f.clockMinute, f.clockSecond, "15:00:00");
+    ASSERT_TRUE(User::click(f.startTask));
     expectRefused("请写入本任务的“提醒内容”", "");
-    ASSERT_TRUE(User::type(f.Text3, " "));
+    ASSERT_TRUE(User::type(f.contentBox, " "));
     p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::click(f.startTask));
     EXPECT_TRUE(app.tasks.isRunning(1)) << "a blank is content";
 }
 
 TEST_F(SchedulingTest, IncompleteTimeIsRefusedWithTheModesOwnTitle) {
     openEditor();
-    ASSERT_TRUE(User::choose(f.Combo1, "15"));
-    ASSERT_TRUE(User::choose(f.Combo2, "00"));
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::choose(f.clockHour, "15"));
+    ASSERT_TRUE(User::choose(f.clockMinute, "00"));
+    ASSERT_TRUE(User::click(f.startTask));
     expectRefused("请将提醒的时间设置完整", "怎么搞的啊？");
 
-    ASSERT_TRUE(User::click(f.Option2));
-    ASSERT_TRUE(User::choose(f.Combo5, "10"));
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::click(f.afterDuration));
+    ASSERT_TRUE(User::choose(f.durationMinutes, "10"));
+    ASSERT_TRUE(User::click(f.startTask));
     expectRefused("请将提醒的时间设置完整", "啊哦！");
 }
 
 TEST_F(SchedulingTest, DurationsUnderThirtySecondsAreRefused) {
     openEditor();
-    ASSERT_TRUE(User::click(f.Option2));
+    ASSERT_TRUE(User::click(f.afterDuration));
     for (const char* tooShort : {"00:00:29", "00:00:00"}) {
-        pick(f.Combo4, f.Combo5, f.Combo6, tooShort);
-        ASSERT_TRUE(User::click(f.Command5));
+        pick(f.durationHours, f.durationMinutes, f.durationSeconds, tooShort);
+        ASSERT_TRUE(User::click(f.startTask));
         expectRefused("提醒时间最少应不小于30钞", "记住３０钞");
     }
-    pick(f.Combo4, f.Combo5, f.Combo6, "00:00:30");
+    pick(f.durationHours, f.durationMinutes, f.durationSeconds, "00:00:30");
     p.boxes.reply(ok());
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::click(f.startTask));
     EXPECT_EQ(app.tasks.slot(1).remindTime, "14:05:30");
 }
 
@@ -69,14 +69,14 @@ TEST_F(SchedulingTest, MinuteLongDurationPassesWhateverItsSeconds) {
 TEST_F(SchedulingTest, ConfirmationShowsTheDueTimeComputedBeforeTheBox) {
     p.time.setTimeOfDay(23, 59, 50, 900);
     openEditor();
-    ASSERT_TRUE(User::click(f.Option2));
-    pick(f.Combo4, f.Combo5, f.Combo6, "00:00:30");
+    ASSERT_TRUE(User::click(f.afterDuration));
+    pick(f.durationHours, f.durationMinutes, f.durationSeconds, "00:00:30");
     bool armedDuringBox = true;
     p.boxes.reply({tk::Answer::Ok, {}, [&] {
                        armedDuringBox = app.tasks.isRunning(1);
                        p.time.advance(15000);
                    }});
-    ASSERT_TRUE(User::click(f.Command5));
+    ASSERT_TRUE(User::click(f.startTask));
     EXPECT_EQ(p.boxes.last().text, "任务1将在以下时间进行提醒：\r\n00:00:20");
     EXPECT_EQ(p.boxes.last().title, "任务ＯＫ");
     EXPECT_FALSE(armedDuringBox);
@@ -94,13 +94,13 @@ TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
     EXPECT_EQ(slot.remindTime, "08:30:00") << "a time already past today is due tomorrow";
     EXPECT_EQ(slot.remindSeconds, 8 * 3600 + 30 * 60);
     EXPECT_EQ(slot.password, "pw") << "starting keeps the slot's password";
-    EXPECT_EQ(f.Timer3.interval(), 1000);
-    EXPECT_EQ(f.Command3.caption(), "任务3(进行)");
-    EXPECT_FALSE(f.Frame2.visible());
+    EXPECT_EQ(f.slotTimer3.interval(), 1000);
+    EXPECT_EQ(f.slotButton3.caption(), "任务3(进行)");
+    EXPECT_FALSE(f.taskPanel.visible());
     EXPECT_EQ(f.height(), 4110);
-    EXPECT_EQ(f.Frame1.height(), 735);
-    EXPECT_EQ(f.Frame3.top(), 1120);
-    for (tk::CommandButton* b : {&f.Command1, &f.Command2, &f.Command3, &f.Command4}) {
+    EXPECT_EQ(f.slotArea.height(), 735);
+    EXPECT_EQ(f.workArea.top(), 1120);
+    for (tk::CommandButton* b : {&f.slotButton1, &f.slotButton2, &f.slotButton3, &f.slotButton4}) {
         EXPECT_TRUE(User::canReach(*b)) << b->name();
     }
     EXPECT_EQ(topEntry(), "14:05:00->任务3开始");
@@ -108,17 +108,17 @@ TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
 
 TEST_F(SchedulingTest, ModeButtonsSwapWhichListsAreUsableButKeepSelections) {
     openEditor();
-    pick(f.Combo1, f.Combo2, f.Combo3, "12:34:56");
-    ASSERT_TRUE(User::click(f.Option2));
+    pick(f.clockHour, f.clockMinute, f.clockSecond, "12:34:56");
+    ASSERT_TRUE(User::click(f.afterDuration));
     EXPECT_EQ(app.tasks.scheduleMode(), 2);
-    EXPECT_FALSE(User::canReach(f.Combo1));
-    EXPECT_EQ(f.Combo1.backColor(), 0x8000000Au);
-    EXPECT_TRUE(User::canReach(f.Combo4));
-    EXPECT_EQ(f.Combo4.backColor(), 0x80000005u);
-    ASSERT_TRUE(User::click(f.Option1));
+    EXPECT_FALSE(User::canReach(f.clockHour));
+    EXPECT_EQ(f.clockHour.backColor(), 0x8000000Au);
+    EXPECT_TRUE(User::canReach(f.durationHours));
+    EXPECT_EQ(f.durationHours.backColor(), 0x80000005u);
+    ASSERT_TRUE(User::click(f.atClockTime));
     EXPECT_EQ(app.tasks.scheduleMode(), 1);
-    EXPECT_EQ(f.Combo1.text() + f.Combo2.text() + f.Combo3.text(), "123456");
-    EXPECT_FALSE(User::canReach(f.Combo4));
+    EXPECT_EQ(f.clockHour.text() + f.clockMinute.text() + f.clockSecond.text(), "123456");
+    EXPECT_FALSE(User::canReach(f.durationHours));
 }
 
 }  // namespace

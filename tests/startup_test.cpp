@@ -40,7 +40,7 @@ TEST_F(StartupTest, SplashStaysThreeSecondsThenShowsTheMainWindowOnce) {
     EXPECT_FALSE(app.splashForm.visible());
     EXPECT_TRUE(app.splashForm.loaded()) << "hidden, not closed";
     EXPECT_TRUE(f.visible());
-    EXPECT_EQ(app.splashForm.Timer1.interval(), 0);
+    EXPECT_EQ(app.splashForm.handOverTimer.interval(), 0);
     f.hide();
     p.time.advance(60000);
     EXPECT_FALSE(f.visible()) << "the disarmed splash timer does not show the window again";

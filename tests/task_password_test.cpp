@@ -19,38 +19,38 @@ protected:
     const std::string& password() const { return app.tasks.slot(slot()).password; }
 
     void openPanel() {
-        if (!f.Frame2.visible()) {
+        if (!f.taskPanel.visible()) {
             ASSERT_TRUE(User::click(slotButton(slot())));
         }
-        ASSERT_TRUE(User::click(f.Command8));
+        ASSERT_TRUE(User::click(f.setTaskPassword));
     }
     void enter(const std::string& old, const std::string& fresh, const std::string& again) {
-        if (f.Text6.visible()) {
-            ASSERT_TRUE(User::retype(f.Text6, old));
+        if (f.oldPassword.visible()) {
+            ASSERT_TRUE(User::retype(f.oldPassword, old));
         }
-        ASSERT_TRUE(User::retype(f.Text4, fresh));
-        ASSERT_TRUE(User::retype(f.Text5, again));
+        ASSERT_TRUE(User::retype(f.newPassword, fresh));
+        ASSERT_TRUE(User::retype(f.newPasswordAgain, again));
     }
     void expectPanelClosedOverTheTaskPanel() {
-        EXPECT_FALSE(f.Frame4.visible());
+        EXPECT_FALSE(f.passwordPanel.visible());
         EXPECT_EQ(f.height(), 4110 + 2160);
-        EXPECT_EQ(f.Frame1.height(), 735 + 2160);
-        EXPECT_EQ(f.Frame3.top(), 1120 + 2160);
-        EXPECT_TRUE(User::canReach(f.Command8));
-        EXPECT_TRUE(User::canReach(f.Command12)) << "the working area is usable again";
-        EXPECT_TRUE(f.Frame2.visible()) << "the task settings panel stays open";
+        EXPECT_EQ(f.slotArea.height(), 735 + 2160);
+        EXPECT_EQ(f.workArea.top(), 1120 + 2160);
+        EXPECT_TRUE(User::canReach(f.setTaskPassword));
+        EXPECT_TRUE(User::canReach(f.quit)) << "the working area is usable again";
+        EXPECT_TRUE(f.taskPanel.visible()) << "the task settings panel stays open";
     }
 };
 
 TEST_P(TaskPasswordTest, FirstSettingAsksOnlyForTheNewPasswordTwiceAndLogsIt) {
     openPanel();
-    EXPECT_TRUE(f.Frame4.visible());
-    EXPECT_FALSE(f.Text6.visible());
-    EXPECT_FALSE(f.Label12.visible());
+    EXPECT_TRUE(f.passwordPanel.visible());
+    EXPECT_FALSE(f.oldPassword.visible());
+    EXPECT_FALSE(f.oldPasswordCaption.visible());
     EXPECT_EQ(f.height(), 4110 + 2160 + 1300);
-    EXPECT_EQ(f.Frame1.height(), 735 + 2160 + 1300);
-    EXPECT_EQ(f.Frame3.top(), 1120 + 2160 + 1300);
-    for (tk::Control* locked : {&f.Command8, &f.Command5, &f.Command12, &f.Command1}) {
+    EXPECT_EQ(f.slotArea.height(), 735 + 2160 + 1300);
+    EXPECT_EQ(f.workArea.top(), 1120 + 2160 + 1300);
+    for (tk::Control* locked : {&f.setTaskPassword, &f.startTask, &f.quit, &f.slotButton1}) {
         EXPECT_FALSE(User::canReach(*locked)) << locked->name();
     }
 
@@ -64,30 +64,30 @@ TEST_P(TaskPasswordTest, FirstSettingAsksOnlyForTheNewPasswordTwiceAndLogsIt) {
               "14:05:00->任务" + std::to_string(slot()) + "密码设置成功" + MainForm::initialLog())
         << "on top, followed directly by what the log held before";
     expectPanelClosedOverTheTaskPanel();
-    EXPECT_EQ(f.defaultButton(), &f.Command5) << "Enter starts the task again";
+    EXPECT_EQ(f.defaultButton(), &f.startTask) << "Enter starts the task again";
 }
 
 TEST_P(TaskPasswordTest, ChangeNeedsTheExactOldPasswordFirst) {
     ASSERT_TRUE(User::click(slotButton(slot())));
     setPasswordOfSelected("Pw");
     openPanel();
-    EXPECT_TRUE(f.Text6.visible());
-    EXPECT_TRUE(f.Label12.visible());
-    EXPECT_EQ(f.Text6.text(), "");
+    EXPECT_TRUE(f.oldPassword.visible());
+    EXPECT_TRUE(f.oldPasswordCaption.visible());
+    EXPECT_EQ(f.oldPassword.text(), "");
 
     for (const char* wrong : {"", "pw", "Pw ", "PW"}) {
         enter(wrong, "新", "新");
         p.boxes.forget();
-        ASSERT_TRUE(User::click(f.Command13));
+        ASSERT_TRUE(User::click(f.confirmPassword));
         ASSERT_EQ(p.boxes.shown().size(), 1u) << wrong;
         EXPECT_EQ(p.boxes.last().text, kWrongOld[slot() - 1].text);
         EXPECT_EQ(p.boxes.last().title, kWrongOld[slot() - 1].title);
         EXPECT_EQ(password(), "Pw");
-        EXPECT_TRUE(f.Frame4.visible()) << "the panel stays open";
-        EXPECT_EQ(f.Text4.text(), "新") << "with its entries";
+        EXPECT_TRUE(f.passwordPanel.visible()) << "the panel stays open";
+        EXPECT_EQ(f.newPassword.text(), "新") << "with its entries";
     }
     enter("Pw", "新", "新");
-    ASSERT_TRUE(User::click(f.Command13));
+    ASSERT_TRUE(User::click(f.confirmPassword));
     EXPECT_EQ(password(), "新");
     expectPanelClosedOverTheTaskPanel();
 }
@@ -101,46 +101,47 @@ protected:
     // Opens the password panel of a slot and types the new password and its confirmation.
     void openAndType(int slot, const std::string& fresh, const std::string& again) {
         ASSERT_TRUE(User::click(slotButton(slot)));
-        ASSERT_TRUE(User::click(f.Command8));
-        ASSERT_TRUE(User::type(f.Text4, fresh));
-        ASSERT_TRUE(User::type(f.Text5, again));
+        ASSERT_TRUE(User::click(f.setTaskPassword));
+        ASSERT_TRUE(User::type(f.newPassword, fresh));
+        ASSERT_TRUE(User::type(f.newPasswordAgain, again));
     }
 };
 
 TEST_F(TaskPasswordPanelTest, AnEmptyNewPasswordClosesSilentlyAndKeepsTheOldOne) {
-    ASSERT_TRUE(User::click(f.Command2));
+    ASSERT_TRUE(User::click(f.slotButton2));
     setPasswordOfSelected("abc");
-    ASSERT_TRUE(User::click(f.Command8));
-    ASSERT_TRUE(User::type(f.Text6, "abc"));
-    ASSERT_TRUE(User::type(f.Text5, "whatever"));
+    ASSERT_TRUE(User::click(f.setTaskPassword));
+    ASSERT_TRUE(User::type(f.oldPassword, "abc"));
+    ASSERT_TRUE(User::type(f.newPasswordAgain, "whatever"));
     p.boxes.forget();
-    ASSERT_TRUE(User::click(f.Command13));
+    ASSERT_TRUE(User::click(f.confirmPassword));
     EXPECT_TRUE(p.boxes.shown().empty());
-    EXPECT_FALSE(f.Frame4.visible());
+    EXPECT_FALSE(f.passwordPanel.visible());
     EXPECT_EQ(app.tasks.slot(2).password, "abc");
 }
 
 TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
     openAndType(4, "abc", "abc ");
-    ASSERT_TRUE(User::click(f.Command13));
+    ASSERT_TRUE(User::click(f.confirmPassword));
     EXPECT_EQ(p.boxes.last().text, "两次输入密码不一致,请重新输入");
     EXPECT_EQ(p.boxes.last().title, "笨蛋！");
-    EXPECT_TRUE(f.Frame4.visible());
-    EXPECT_EQ(f.Text5.text(), "abc ");
+    EXPECT_TRUE(f.passwordPanel.visible());
+    EXPECT_EQ(f.newPasswordAgain.text(), "abc ");
     EXPECT_EQ(app.tasks.slot(4).password, "");
 }
 
 TEST_F(TaskPasswordPanelTest, CancelStoresNothingAndReopeningShowsEmptyBoxes) {
     openAndType(1, "abc", "abc");
-    ASSERT_TRUE(User::click(f.Command14));
+    ASSERT_TRUE(User::click(f.dismissPassword));
     EXPECT_EQ(app.tasks.slot(1).password, "");
     EXPECT_EQ(f.height(), 4110 + 2160);
-    EXPECT_EQ(f.Text4.text(), "abc") << "the boxes keep their text until the next opening";
-    f.Label16.setCaption("");
-    ASSERT_TRUE(User::click(f.Command8));
-    EXPECT_EQ(f.Text4.text(), "");
-    EXPECT_EQ(f.Text5.text(), "");
-    EXPECT_EQ(f.Label16.caption(), "两次输入，以防错误") << "emptying the confirmation is a change";
+    EXPECT_EQ(f.newPassword.text(), "abc") << "the boxes keep their text until the next opening";
+    f.hintLine.setCaption("");
+    ASSERT_TRUE(User::click(f.setTaskPassword));
+    EXPECT_EQ(f.newPassword.text(), "");
+    EXPECT_EQ(f.newPasswordAgain.text(), "");
+    EXPECT_EQ(f.hintLine.caption(), "两次输入，以防错误")
+        << "emptying the confirmation is a change";
 }
 
 TEST_F(TaskPasswordPanelTest, AfterDeliveryOrCancellationThePanelAsksNoOldPassword) {
@@ -150,19 +151,19 @@ TEST_F(TaskPasswordPanelTest, AfterDeliveryOrCancellationThePanelAsksNoOldPasswo
     protect(2, "zwei");
     p.time.advance(31000);
     ASSERT_FALSE(app.tasks.isRunning(1));
-    ASSERT_TRUE(User::click(f.Command1));
-    ASSERT_TRUE(User::click(f.Command8));
-    EXPECT_FALSE(f.Text6.visible()) << "the delivery emptied the password";
-    ASSERT_TRUE(User::click(f.Command14));
+    ASSERT_TRUE(User::click(f.slotButton1));
+    ASSERT_TRUE(User::click(f.setTaskPassword));
+    EXPECT_FALSE(f.oldPassword.visible()) << "the delivery emptied the password";
+    ASSERT_TRUE(User::click(f.dismissPassword));
 
-    ASSERT_TRUE(User::click(f.Command6));  // 任务1's panel, waiting: cancelled at once
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::click(f.Command6));
-    ASSERT_TRUE(User::type(f.Text7, "zwei"));
-    ASSERT_TRUE(User::click(f.Command16));
-    ASSERT_TRUE(User::click(f.Command2));
-    ASSERT_TRUE(User::click(f.Command8));
-    EXPECT_FALSE(f.Text6.visible()) << "the cancellation emptied the password";
+    ASSERT_TRUE(User::click(f.cancelTask));  // 任务1's panel, waiting: cancelled at once
+    ASSERT_TRUE(User::click(f.slotButton2));
+    ASSERT_TRUE(User::click(f.cancelTask));
+    ASSERT_TRUE(User::type(f.cancelPassword, "zwei"));
+    ASSERT_TRUE(User::click(f.confirmCancel));
+    ASSERT_TRUE(User::click(f.slotButton2));
+    ASSERT_TRUE(User::click(f.setTaskPassword));
+    EXPECT_FALSE(f.oldPassword.visible()) << "the cancellation emptied the password";
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ public:
         app_.start();
         p_.time.advance(3000);
         p_.time.setTimeOfDay(pick(0, 23), pick(0, 59), pick(0, 59), pick(0, 999));
-        rememberLog(f_.Text1.text());
+        rememberLog(f_.logBox.text());
         left_ = f_.left();
         myPassword_ = anyWord();
     }
@@ -121,7 +121,7 @@ private:
         history_ << p_.program.clockText() << ' ';
         if (roll < 30) {
             auto buttons = reachable(tk::Kind::CommandButton);
-            std::erase(buttons, &f_.Command12);  // leaving is the walk's last step
+            std::erase(buttons, &f_.quit);  // leaving is the walk's last step
             // Boxes too: the game's cells, and the log that may be blinking.
             for (tk::Kind kind : {tk::Kind::OptionButton, tk::Kind::CheckBox, tk::Kind::TextBox}) {
                 auto more = reachable(kind);
@@ -130,8 +130,8 @@ private:
             if (buttons.empty()) return note("nothing to click");
             tk::Control& c = anyOf(buttons);
             note("click " + c.form().name() + "." + c.name());
-            revealing_ = &c == &g_.Command12;
-            const bool blinking = &c == &f_.Text1 && f_.Timer6.interval() != 0;
+            revealing_ = &c == &g_.answer;
+            const bool blinking = &c == &f_.logBox && f_.blinkTimer.interval() != 0;
             if (User::click(c)) {
                 reached(c, "Click");
                 if (blinking) seen("the log clicked while blinking");
@@ -204,19 +204,20 @@ private:
     // What a person who wants a reminder soon does: content, then a time a few
     // seconds or minutes ahead.
     void pickSoonDueTime() {
-        if (User::canReach(f_.Text3) && f_.Text3.text().empty()) (void)User::type(f_.Text3, "事");
+        if (User::canReach(f_.contentBox) && f_.contentBox.text().empty())
+            (void)User::type(f_.contentBox, "事");
         const int ahead = pick(2, 150);
         std::string when;
-        if (User::canReach(f_.Combo1)) {
+        if (User::canReach(f_.clockHour)) {
             when = tk::clockTextAt(p_.time.secondsSinceMidnight() + ahead);
-            (void)User::choose(f_.Combo1, when.substr(0, 2));
-            (void)User::choose(f_.Combo2, when.substr(3, 2));
-            (void)User::choose(f_.Combo3, when.substr(6, 2));
-        } else if (User::canReach(f_.Combo4)) {
+            (void)User::choose(f_.clockHour, when.substr(0, 2));
+            (void)User::choose(f_.clockMinute, when.substr(3, 2));
+            (void)User::choose(f_.clockSecond, when.substr(6, 2));
+        } else if (User::canReach(f_.durationHours)) {
             when = tk::clockTextAt(ahead + 28);
-            (void)User::choose(f_.Combo4, when.substr(0, 2));
-            (void)User::choose(f_.Combo5, when.substr(3, 2));
-            (void)User::choose(f_.Combo6, when.substr(6, 2));
+            (void)User::choose(f_.durationHours, when.substr(0, 2));
+            (void)User::choose(f_.durationMinutes, when.substr(3, 2));
+            (void)User::choose(f_.durationSeconds, when.substr(6, 2));
         }
         note("pick soon " + when);
     }
@@ -236,34 +237,35 @@ private:
 
     std::string check() {
         // Each open panel adds its own amount, and nothing else moves.
-        const int grown =
-            2160 * f_.Frame2.visible() + 1300 * f_.Frame4.visible() + 1300 * f_.Frame5.visible();
-        const int widened = f_.Frame1.enabled() ? 0 : 4230;  // only the settings panel disables it
-        const int band = f_.Label16.visible() ? 0 : 240;     // the hidden hint line's strip
+        const int grown = 2160 * f_.taskPanel.visible() + 1300 * f_.passwordPanel.visible() +
+                          1300 * f_.cancelPanel.visible();
+        const int widened =
+            f_.slotArea.enabled() ? 0 : 4230;              // only the settings panel disables it
+        const int band = f_.hintLine.visible() ? 0 : 240;  // the hidden hint line's strip
         if (f_.height() != 4110 + grown - band || f_.width() != 5745 + widened ||
             f_.left() != left_ - widened ||
-            f_.Frame1.geometry() != tk::Rect{120, 360, 5535, 735 + grown} ||
-            f_.Frame3.geometry() != tk::Rect{120, 1120 + grown, 5535, 2895 - band} ||
-            f_.Command9.top() != 480 - band || f_.Command12.top() != 480 - band ||
-            f_.Text1.top() != 960 - band) {
+            f_.slotArea.geometry() != tk::Rect{120, 360, 5535, 735 + grown} ||
+            f_.workArea.geometry() != tk::Rect{120, 1120 + grown, 5535, 2895 - band} ||
+            f_.hideWindow.top() != 480 - band || f_.quit.top() != 480 - band ||
+            f_.logBox.top() != 960 - band) {
             return "layout not what its open panels make it";
         }
         if (coverage_ != nullptr) {
-            if (f_.Frame2.visible()) seen("the task panel");
-            if (f_.Frame4.visible()) seen("the password panel");
-            if (f_.Frame5.visible()) seen("the cancel panel");
+            if (f_.taskPanel.visible()) seen("the task panel");
+            if (f_.passwordPanel.visible()) seen("the password panel");
+            if (f_.cancelPanel.visible()) seen("the cancel panel");
             if (widened != 0) seen("the settings panel");
             if (g_.visible()) seen("the game window");
-            if (!f_.Label16.visible()) seen("the hint line hidden");
+            if (!f_.hintLine.visible()) seen("the hint line hidden");
             if (f_.windowState() == tk::WindowState::Minimized) seen("the main window minimised");
         }
         if (!app_.exitPassword.exitPassword().empty() && app_.exitPassword.exitLockOn() != 1) {
             return "an exit password in force while the protection is off";
         }
-        if (f_.Frame2.visible() && f_.Command5.visible() == f_.Command18.visible()) {
+        if (f_.taskPanel.visible() && f_.startTask.visible() == f_.continueTask.visible()) {
             return "not exactly one of 开始任务 and 继续任务";
         }
-        const std::string& log = f_.Text1.text();
+        const std::string& log = f_.logBox.text();
         if (!endsWithOldLog(log)) return "the log lost or changed older text";
         const std::string added = log.substr(0, log.size() - oldLogSize_);
         rememberLog(log);
@@ -271,8 +273,9 @@ private:
         const auto& boxes = p_.boxes.shown();
         for (int n = 1; n <= 4; ++n) {
             const std::string name = std::to_string(n);
-            tk::CommandButton& button = *std::array{&f_.Command1, &f_.Command2, &f_.Command3,
-                                                    &f_.Command4}[static_cast<std::size_t>(n - 1)];
+            tk::CommandButton& button =
+                *std::array{&f_.slotButton1, &f_.slotButton2, &f_.slotButton3,
+                            &f_.slotButton4}[static_cast<std::size_t>(n - 1)];
             const bool running = app_.tasks.isRunning(n);
             if ((button.caption() == "任务" + name + "(进行)") != running) {
                 return "slot " + name + "'s caption disagrees with its timer";
@@ -368,13 +371,13 @@ private:
         // From wherever the walk stopped: panels closed as a person would.
         User::restoreFromTaskBar(f_);
         for (tk::CommandButton* close :
-             {&f_.Command20, &f_.Command14, &f_.Command17, &f_.Command18}) {
+             {&f_.closeSettings, &f_.dismissPassword, &f_.dismissCancel, &f_.continueTask}) {
             (void)User::click(*close);
         }
-        note(std::string("退出") + (User::canReach(f_.Command12) ? "" : " (out of reach)"));
+        note(std::string("退出") + (User::canReach(f_.quit) ? "" : " (out of reach)"));
         const bool protectedExit = !app_.exitPassword.exitPassword().empty();
-        if (!User::click(f_.Command12)) return ended("退出 out of reach");
-        reached(f_.Command12, "Click");
+        if (!User::click(f_.quit)) return ended("退出 out of reach");
+        reached(f_.quit, "Click");
         ended(std::string(p_.program.ended() ? "ended by 退出" : "stayed after 退出") +
               (protectedExit ? " with a password" : ""));
     }

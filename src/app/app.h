@@ -23,7 +23,7 @@ public:
     SplashForm splashForm;
     MainForm mainForm;
     GameForm gameForm;
-    ActivityLog log{mainForm.Text1};
+    ActivityLog log{mainForm.logBox};
     DisplaySettings display{mainForm};
     Tasks tasks{mainForm, log};
     TaskPasswords taskPasswords{mainForm, tasks, log};

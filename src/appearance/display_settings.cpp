@@ -15,13 +15,13 @@ DisplaySettings::DisplaySettings(MainForm& form) : f(form) {
 }
 
 void DisplaySettings::bind() {
-    f.Check1.onClick.bind([this] { Check1_Click(); });
-    f.Check2.onClick.bind([this] { Check2_Click(); });
-    f.Check3.onClick.bind([this] { Check3_Click(); });
-    f.Check4.onClick.bind([this] { Check4_Click(); });
-    f.Combo7.onClick.bind([this] { Combo7_Click(); });
-    f.Combo8.onClick.bind([this] { Combo8_Click(); });
-    f.Text1.onClick.bind([this] { Text1_Click(); });
+    f.showClock.onClick.bind([this] { toggleClock(); });
+    f.showHints.onClick.bind([this] { toggleHints(); });
+    f.logBackColour.onClick.bind([this] { toggleBackColour(); });
+    f.logTextColour.onClick.bind([this] { toggleTextColour(); });
+    f.backColourList.onClick.bind([this] { applyBackColour(); });
+    f.textColourList.onClick.bind([this] { applyTextColour(); });
+    f.logBox.onClick.bind([this] { stopBlinking(); });
 }
 
 std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {
@@ -39,10 +39,10 @@ std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {
 }
 
 // Switching on within a second of switching off withdraws the pending stop.
-void DisplaySettings::Check1_Click() {
+void DisplaySettings::toggleClock() {
     if (clockShown_ == 0) {
         clockStopRequest_ = 0;
-        f.Timer5.setInterval(kClockInterval);
+        f.titleClock.setInterval(kClockInterval);
         clockShown_ = 1;
     } else {
         clockStopRequest_ = 1;
@@ -50,14 +50,14 @@ void DisplaySettings::Check1_Click() {
     }
 }
 
-void DisplaySettings::Check2_Click() {
+void DisplaySettings::toggleHints() {
     if (hintsHidden_ == 0) {
         shiftHintBand(-kHintBand);
-        f.Label16.setVisible(false);
+        f.hintLine.setVisible(false);
         hintsHidden_ = 1;
     } else {
         shiftHintBand(kHintBand);
-        f.Label16.setVisible(true);
+        f.hintLine.setVisible(true);
         hintsHidden_ = 0;
     }
 }
@@ -65,70 +65,62 @@ void DisplaySettings::Check2_Click() {
 // The buttons and the log move into or out of the band, then the window and
 // the working area take it away or give it back, relative to where they are.
 void DisplaySettings::shiftHintBand(int twips) {
-    tk::Control* const below[] = {&f.Command9, &f.Command10, &f.Command11, &f.Command12, &f.Text1};
+    tk::Control* const below[] = {&f.hideWindow, &f.openSettings, &f.help, &f.quit, &f.logBox};
     for (tk::Control* control : below) control->setTop(control->top() + twips);
     f.setHeight(f.height() + twips);
-    f.Frame3.setHeight(f.Frame3.height() + twips);
+    f.workArea.setHeight(f.workArea.height() + twips);
 }
 
-void DisplaySettings::Check3_Click() {
+void DisplaySettings::toggleBackColour() {
     if (backColourOn_ == 0) {
-        f.Combo7.setEnabled(true);
+        f.backColourList.setEnabled(true);
         applyBackColour();
         backColourOn_ = 1;
     } else {
-        f.Combo7.setEnabled(false);
-        f.Text1.setBackColor(kLogDefaultBack);
+        f.backColourList.setEnabled(false);
+        f.logBox.setBackColor(kLogDefaultBack);
         backColourOn_ = 0;
     }
 }
 
-void DisplaySettings::Check4_Click() {
+void DisplaySettings::toggleTextColour() {
     if (foreColourOn_ == 0) {
-        f.Combo8.setEnabled(true);
-        applyForeColour();
+        f.textColourList.setEnabled(true);
+        applyTextColour();
         foreColourOn_ = 1;
     } else {
-        f.Combo8.setEnabled(false);
-        f.Text1.setForeColor(kLogDefaultFore);
+        f.textColourList.setEnabled(false);
+        f.logBox.setForeColor(kLogDefaultFore);
         foreColourOn_ = 0;
     }
 }
 
-void DisplaySettings::Combo7_Click() {
-    applyBackColour();
-}
-
-void DisplaySettings::Combo8_Click() {
-    applyForeColour();
-}
-
 // Ends the blinking a reminder started and puts back the colours the
 // settings call for.
-void DisplaySettings::Text1_Click() {
-    f.Timer6.setInterval(0);
+void DisplaySettings::stopBlinking() {
+    f.blinkTimer.setInterval(0);
     if (backColourOn_ == 1) {
         applyBackColour();
     } else {
-        f.Text1.setBackColor(kLogDefaultBack);
+        f.logBox.setBackColor(kLogDefaultBack);
     }
     if (foreColourOn_ == 1) {
-        applyForeColour();
+        applyTextColour();
     } else {
-        f.Text1.setForeColor(kLogDefaultFore);
+        f.logBox.setForeColor(kLogDefaultFore);
     }
 }
 
 void DisplaySettings::applyBackColour() {
-    if (const auto colour = colourNamed(f.Combo7.text())) {
-        f.Combo7.setBackColor(*colour);
-        f.Text1.setBackColor(*colour);
+    if (const auto colour = colourNamed(f.backColourList.text())) {
+        f.backColourList.setBackColor(*colour);
+        f.logBox.setBackColor(*colour);
     }
 }
 
-void DisplaySettings::applyForeColour() {
-    if (const auto colour = colourNamed(f.Combo8.text())) {
-        f.Combo8.setForeColor(*colour);
-        f.Text1.setForeColor(*colour);
+void DisplaySettings::applyTextColour() {
+    if (const auto colour = colourNamed(f.textColourList.text())) {
+        f.textColourList.setForeColor(*colour);
+        f.logBox.setForeColor(*colour);
     }
 }

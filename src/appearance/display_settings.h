@@ -26,16 +26,14 @@ public:
 
 private:
     void bind();
-    void Check1_Click();
-    void Check2_Click();
-    void Check3_Click();
-    void Check4_Click();
-    void Combo7_Click();
-    void Combo8_Click();
-    void Text1_Click();
+    void toggleClock();
+    void toggleHints();
+    void toggleBackColour();
+    void toggleTextColour();
+    void stopBlinking();
     void shiftHintBand(int twips);
     void applyBackColour();
-    void applyForeColour();
+    void applyTextColour();
 
     MainForm& f;
     int clockShown_ = 0;

@@ -3,7 +3,7 @@
 #include "forms/main_form.h"
 
 // The hint line and the help button. Moving the mouse over a control of the
-// table writes that control's hint into Label16, on every move, whether the
+// table writes that control's hint into the hint line, on every move, whether the
 // line is shown or hidden. Hints that depend on state (取消任务, 退出) and the
 // confirmation box's hint, which follows its text, are bound by the
 // subsystems that own them.
@@ -12,7 +12,7 @@ public:
     explicit Hints(MainForm& form);
 
 private:
-    void Command11_Click();
+    void showHelp();
 
     MainForm& f;
 };

@@ -18,7 +18,7 @@ MainForm::MainForm(tk::Program& program)
                 .back = look::kGrey,
                 .icon = "icon",
                 .sizable = true}) {
-    setDefaultButton(Command5);
+    setDefaultButton(startTask);
 }
 
 std::string MainForm::initialLog() {

@@ -5,8 +5,8 @@
 namespace panel_layout {
 
 void growSlotArea(MainForm& f, int twips) {
-    f.Frame1.setHeight(f.Frame1.height() + twips);
-    f.Frame3.setTop(f.Frame3.top() + twips);
+    f.slotArea.setHeight(f.slotArea.height() + twips);
+    f.workArea.setTop(f.workArea.top() + twips);
     f.setHeight(f.height() + twips);
 }
 

@@ -10,16 +10,16 @@ public:
     explicit SplashForm(tk::Program& program);
 
     // clang-format off
-    tk::Frame& Frame1 = add<tk::Frame>("Frame1", {.at = {-120, -120, 7320, 4050}, .back = look::kBlack});
-    tk::Picture& Image1 = add<tk::Picture>("Image1", Frame1, {.at = {240, 360, 2175, 2985}, .picture = "splash"});
-    tk::Picture& imgLogo = add<tk::Picture>("imgLogo", Frame1, {.at = {2520, 1320, 495, 465}, .picture = "icon"});
-    tk::Label& lblLicenseTo = add<tk::Label>("lblLicenseTo", Frame1, {.at = {120, 240, 6855, 255}, .back = look::kBlack, .fore = look::kWhite});
-    tk::Label& lblProductName = add<tk::Label>("lblProductName", Frame1, {.caption = "钟约", .at = {3120, 1200, 2655, 645}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(32.25, true)});
-    tk::Label& lblPlatform = add<tk::Label>("lblPlatform", Frame1, {.caption = "平台：Windows9x/NT/2000/xp/2003", .at = {2595, 2040, 4155, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
-    tk::Label& lblVersion = add<tk::Label>("lblVersion", Frame1, {.caption = "版本 1.0", .at = {5295, 2400, 1455, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
-    tk::Label& lblWarning = add<tk::Label>("lblWarning", Frame1, {.caption = "本软件供个人免费使用，未经许可请勿用于商业用途。", .at = {150, 3660, 6765, 195}, .back = look::kBlack, .fore = look::kWhite});
-    tk::Label& lblCopyright = add<tk::Label>("lblCopyright", Frame1, {.caption = "版权所有，保留一切权利", .at = {4440, 2880, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
-    tk::Label& lblCompany = add<tk::Label>("lblCompany", Frame1, {.caption = "钟约小组 出品", .at = {4440, 3240, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
-    tk::Timer& Timer1 = addTimer("Timer1");
+    tk::Frame& backdrop = add<tk::Frame>("Frame1", {.at = {-120, -120, 7320, 4050}, .back = look::kBlack});
+    tk::Picture& picture = add<tk::Picture>("Image1", backdrop, {.at = {240, 360, 2175, 2985}, .picture = "splash"});
+    tk::Picture& logo = add<tk::Picture>("imgLogo", backdrop, {.at = {2520, 1320, 495, 465}, .picture = "icon"});
+    tk::Label& licensee = add<tk::Label>("lblLicenseTo", backdrop, {.at = {120, 240, 6855, 255}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Label& productName = add<tk::Label>("lblProductName", backdrop, {.caption = "钟约", .at = {3120, 1200, 2655, 645}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(32.25, true)});
+    tk::Label& platformLine = add<tk::Label>("lblPlatform", backdrop, {.caption = "平台：Windows9x/NT/2000/xp/2003", .at = {2595, 2040, 4155, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
+    tk::Label& version = add<tk::Label>("lblVersion", backdrop, {.caption = "版本 1.0", .at = {5295, 2400, 1455, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
+    tk::Label& usageLine = add<tk::Label>("lblWarning", backdrop, {.caption = "本软件供个人免费使用，未经许可请勿用于商业用途。", .at = {150, 3660, 6765, 195}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Label& rightsLine = add<tk::Label>("lblCopyright", backdrop, {.caption = "版权所有，保留一切权利", .at = {4440, 2880, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Label& maker = add<tk::Label>("lblCompany", backdrop, {.caption = "钟约小组 出品", .at = {4440, 3240, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Timer& handOverTimer = addTimer("Timer1");
     // clang-format on
 };

@@ -20,29 +20,29 @@ Game::Game(GameForm& game, MainForm& main, ExitPassword& settings)
 }
 
 void Game::bind() {
-    f.Command19.onClick.bind([this] { Command19_Click(); });
-    g.onLoad.bind([this] { Form_Load(); });
+    f.openGame.onClick.bind([this] { openGame(); });
+    g.onLoad.bind([this] { pointAtCells(); });
     // Closing the window by the window system leaves the game as 退出 does,
     // rather than leaving the main window minimised with nothing on screen.
-    g.onUnload.bind([this] { Command11_Click(); });
+    g.onUnload.bind([this] { leave(); });
     for (int k = 1; k <= 9; ++k) {
         g.digit(k).onClick.bind([this, k] { chooseDigit(k); });
         g.cell(k).onClick.bind([this, k] { placeInCell(k); });
     }
-    g.Command10.onClick.bind([this] { Command10_Click(); });
-    g.Command11.onClick.bind([this] { Command11_Click(); });
-    g.Command12.onClick.bind([this] { Command12_Click(); });
+    g.restart.onClick.bind([this] { restart(); });
+    g.leave.onClick.bind([this] { leave(); });
+    g.answer.onClick.bind([this] { revealAnswer(); });
 }
 
 // 游戏: the settings panel closes as 确定 closes it, the main window steps
 // aside, and the game comes up as it was left.
-void Game::Command19_Click() {
+void Game::openGame() {
     settings_.closeSettingsPanel();
     f.setWindowState(tk::WindowState::Minimized);
     g.show();
 }
 
-void Game::Form_Load() {
+void Game::pointAtCells() {
     for (tk::TextBox* cell : g.cells) cell->setMousePointer(tk::MousePointer::ArrowQuestion);
 }
 
@@ -82,7 +82,7 @@ void Game::testTheBoard() {
     resetGame();
 }
 
-void Game::Command10_Click() {
+void Game::restart() {
     resetGame();
 }
 
@@ -98,12 +98,12 @@ void Game::resetGame() {
 }
 
 // The board, the game in progress and the unlocked answer stay for next time.
-void Game::Command11_Click() {
+void Game::leave() {
     f.setWindowState(tk::WindowState::Normal);
     g.hide();
 }
 
-void Game::Command12_Click() {
+void Game::revealAnswer() {
     tk::Program& program = g.program();
     if (!answerUnlocked_) {
         if (program.inputBox("请输入密码：", "想知密码问阿甲", "5283146") != "WEN4817") return;

@@ -24,14 +24,14 @@ public:
 
 private:
     void bind();
-    void Command19_Click();
-    void Form_Load();
+    void openGame();
+    void pointAtCells();
     void chooseDigit(int k);
     void placeInCell(int i);
     void testTheBoard();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
+    void restart();
+    void leave();
+    void revealAnswer();
     void resetGame();
 
     GameForm& g;

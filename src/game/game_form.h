@@ -16,13 +16,13 @@ public:
     explicit GameForm(tk::Program& program);
 
     // clang-format off
-    tk::Label& Label1 = add<tk::Label>("Label1", {.caption = "你可以把最下面从0～9的数字放到这9个框中，使框中的9个数横、竖、斜相加都相等吗？", .at = {70, 240, 3735, 375}, .back = kOrange, .fore = look::kBlue, .tabIndex = 9});
+    tk::Label& rules = add<tk::Label>("Label1", {.caption = "你可以把最下面从0～9的数字放到这9个框中，使框中的9个数横、竖、斜相加都相等吗？", .at = {70, 240, 3735, 375}, .back = kOrange, .fore = look::kBlue, .tabIndex = 9});
     const std::array<tk::TextBox*, 9> cells = makeCells();
     const std::array<tk::CommandButton*, 9> digits = makeDigitButtons();
-    tk::CommandButton& Command10 = add<tk::CommandButton>("Command10", {.caption = "重来", .at = {2280, 4200, 1215, 495}, .tabIndex = 19});
-    tk::CommandButton& Command12 = add<tk::CommandButton>("Command12", {.caption = "答案", .at = {2280, 4800, 1215, 495}, .tabIndex = 21});
-    tk::CommandButton& Command11 = add<tk::CommandButton>("Command11", {.caption = "退出", .at = {2280, 5400, 1215, 495}, .tabIndex = 20});
-    tk::Picture& Image1 = add<tk::Picture>("Image1", {.at = {240, 4200, 1935, 1695}, .picture = "game"});
+    tk::CommandButton& restart = add<tk::CommandButton>("Command10", {.caption = "重来", .at = {2280, 4200, 1215, 495}, .tabIndex = 19});
+    tk::CommandButton& answer = add<tk::CommandButton>("Command12", {.caption = "答案", .at = {2280, 4800, 1215, 495}, .tabIndex = 21});
+    tk::CommandButton& leave = add<tk::CommandButton>("Command11", {.caption = "退出", .at = {2280, 5400, 1215, 495}, .tabIndex = 20});
+    tk::Picture& picture = add<tk::Picture>("Image1", {.at = {240, 4200, 1935, 1695}, .picture = "game"});
     // clang-format on
 
     // Cell i (1..9) and digit button k (1..9).

@@ -8,38 +8,38 @@ ExitPassword::ExitPassword(MainForm& form) : f(form) {
 }
 
 void ExitPassword::bind() {
-    f.Command10.onClick.bind([this] { Command10_Click(); });
-    f.Command20.onClick.bind([this] { Command20_Click(); });
-    f.Check5.onClick.bind([this] { Check5_Click(); });
-    f.Command15.onClick.bind([this] { Command15_Click(); });
+    f.openSettings.onClick.bind([this] { openSettingsPanel(); });
+    f.closeSettings.onClick.bind([this] { confirmSettings(); });
+    f.exitPasswordOn.onClick.bind([this] { toggleExitPassword(); });
+    f.changeExitPassword.onClick.bind([this] { changeExitPassword(); });
 }
 
 // A wrong, empty or cancelled answer leaves the panel closed without a word.
-void ExitPassword::Command10_Click() {
+void ExitPassword::openSettingsPanel() {
     if (!exitPassword_.empty() &&
         f.program().inputBox("需要密码", "", "", tk::Echo::Secret) != exitPassword_) {
         return;
     }
-    f.Frame1.setEnabled(false);
-    f.Frame3.setEnabled(false);
-    f.Frame6.setEnabled(true);
-    f.Frame7.setEnabled(true);
+    f.slotArea.setEnabled(false);
+    f.workArea.setEnabled(false);
+    f.displayPanel.setEnabled(true);
+    f.otherPanel.setEnabled(true);
     panel_layout::widenForSettings(f, panel_layout::kSettingsPanel);
 }
 
-void ExitPassword::Command20_Click() {
+void ExitPassword::confirmSettings() {
     closeSettingsPanel();
 }
 
 void ExitPassword::closeSettingsPanel() {
-    f.Frame1.setEnabled(true);
-    f.Frame3.setEnabled(true);
-    f.Frame6.setEnabled(false);
-    f.Frame7.setEnabled(false);
+    f.slotArea.setEnabled(true);
+    f.workArea.setEnabled(true);
+    f.displayPanel.setEnabled(false);
+    f.otherPanel.setEnabled(false);
     panel_layout::narrowFromSettings(f, panel_layout::kSettingsPanel);
 }
 
-void ExitPassword::Check5_Click() {
+void ExitPassword::toggleExitPassword() {
     if (exitLockOn_ == 0) {
         // The password stored last protects again at once.
         exitPassword_ = savedExitPassword_;
@@ -54,30 +54,31 @@ void ExitPassword::Check5_Click() {
 
 // The old-password row is shown only when there is an old password to give.
 void ExitPassword::showPasswordFields(bool shown) {
-    f.Label19.setVisible(shown && !exitPassword_.empty());
-    f.Text8.setVisible(shown && !exitPassword_.empty());
-    tk::Control* const fields[] = {&f.Text9, &f.Text10, &f.Command15, &f.Label17, &f.Label18};
+    f.oldExitPasswordCaption.setVisible(shown && !exitPassword_.empty());
+    f.oldExitPassword.setVisible(shown && !exitPassword_.empty());
+    tk::Control* const fields[] = {&f.newExitPassword, &f.exitPasswordAgain, &f.changeExitPassword,
+                                   &f.newExitPasswordCaption, &f.exitPasswordAgainCaption};
     for (tk::Control* field : fields) field->setVisible(shown);
 }
 
-void ExitPassword::Command15_Click() {
+void ExitPassword::changeExitPassword() {
     tk::Program& program = f.program();
-    if (!exitPassword_.empty() && f.Text8.text() != exitPassword_) {
+    if (!exitPassword_.empty() && f.oldExitPassword.text() != exitPassword_) {
         program.messageBox("原密码不正确，请重新输入", tk::Buttons::Ok, "不对！");
         return;
     }
-    if (f.Text9.text() != f.Text10.text()) {
+    if (f.newExitPassword.text() != f.exitPasswordAgain.text()) {
         program.messageBox("两次输入密码不一致，请重新输入", tk::Buttons::Ok, "不对！");
         return;
     }
     // The grayed state set from code is a click: the protection switches off
     // completely before the new password takes over.
-    f.Check5.setValue(2);
-    exitPassword_ = f.Text10.text();
+    f.exitPasswordOn.setValue(2);
+    exitPassword_ = f.exitPasswordAgain.text();
     savedExitPassword_ = exitPassword_;
-    f.Text8.setText("");
-    f.Text9.setText("");
-    f.Text10.setText("");
+    f.oldExitPassword.setText("");
+    f.newExitPassword.setText("");
+    f.exitPasswordAgain.setText("");
     exitLockOn_ = 1;
     program.messageBox("设置成功！", tk::Buttons::Ok, "");
 }

@@ -20,10 +20,10 @@ public:
 
 private:
     void bind();
-    void Command10_Click();
-    void Command20_Click();
-    void Check5_Click();
-    void Command15_Click();
+    void openSettingsPanel();
+    void confirmSettings();
+    void toggleExitPassword();
+    void changeExitPassword();
     void showPasswordFields(bool shown);
 
     MainForm& f;

@@ -29,41 +29,42 @@ TaskPasswords::TaskPasswords(MainForm& form, Tasks& tasks, ActivityLog& log)
 }
 
 void TaskPasswords::bind() {
-    f.Command8.onClick.bind([this] { Command8_Click(); });
-    f.Command13.onClick.bind([this] { Command13_Click(); });
-    f.Command14.onClick.bind([this] { Command14_Click(); });
-    f.Text5.onChange.bind([this] { Text5_Change(); });
+    f.setTaskPassword.onClick.bind([this] { openPanel(); });
+    f.confirmPassword.onClick.bind([this] { confirmPassword(); });
+    f.dismissPassword.onClick.bind([this] { dismissPanel(); });
+    f.newPasswordAgain.onChange.bind([this] { hintConfirmation(); });
 }
 
 // Opens the panel for the selected slot; the old password is asked for only
 // when the slot has one.
-void TaskPasswords::Command8_Click() {
+void TaskPasswords::openPanel() {
     if (!Tasks::isSlot(tasks_.currentSlot())) return;
     const bool hasPassword = !tasks_.slot(tasks_.currentSlot()).password.empty();
-    f.Text6.setVisible(hasPassword);
-    f.Label12.setVisible(hasPassword);
-    panel_layout::openPasswordPanel(f, f.Frame4, {&f.Command8, &f.Frame2, &f.Frame3});
-    f.Text4.setText("");
-    f.Text5.setText("");
-    f.Text6.setText("");
-    f.setDefaultButton(f.Command13);
+    f.oldPassword.setVisible(hasPassword);
+    f.oldPasswordCaption.setVisible(hasPassword);
+    panel_layout::openPasswordPanel(f, f.passwordPanel,
+                                    {&f.setTaskPassword, &f.taskPanel, &f.workArea});
+    f.newPassword.setText("");
+    f.newPasswordAgain.setText("");
+    f.oldPassword.setText("");
+    f.setDefaultButton(f.confirmPassword);
 }
 
-void TaskPasswords::Command13_Click() {
+void TaskPasswords::confirmPassword() {
     const int k = tasks_.currentSlot();
     if (!Tasks::isSlot(k)) return;
     tk::Program& program = f.program();
-    if (f.Text6.text() != tasks_.slot(k).password) {
+    if (f.oldPassword.text() != tasks_.slot(k).password) {
         const WrongOldPassword& wrong = kWrongOldPassword[static_cast<std::size_t>(k - 1)];
         program.messageBox(wrong.text, tk::Buttons::Ok, wrong.title);
         return;
     }
-    const std::string& newPassword = f.Text4.text();
+    const std::string& newPassword = f.newPassword.text();
     if (newPassword.empty()) {
         closePanel();
         return;
     }
-    if (newPassword != f.Text5.text()) {
+    if (newPassword != f.newPasswordAgain.text()) {
         program.messageBox("两次输入密码不一致,请重新输入", tk::Buttons::Ok, "笨蛋！");
         return;
     }
@@ -73,18 +74,19 @@ void TaskPasswords::Command13_Click() {
     closePanel();
 }
 
-void TaskPasswords::Command14_Click() {
+void TaskPasswords::dismissPanel() {
     closePanel();
 }
 
 // The confirmation's hint follows its text, also when opening the panel empties it.
-void TaskPasswords::Text5_Change() {
-    f.Label16.setCaption("两次输入，以防错误");
+void TaskPasswords::hintConfirmation() {
+    f.hintLine.setCaption("两次输入，以防错误");
 }
 
 // The working area is usable again although the task settings panel stays
 // open; Enter starts a task again, as it did before the panel opened.
 void TaskPasswords::closePanel() {
-    panel_layout::closePasswordPanel(f, f.Frame4, {&f.Command8, &f.Frame2, &f.Frame3});
-    f.setDefaultButton(f.Command5);
+    panel_layout::closePasswordPanel(f, f.passwordPanel,
+                                     {&f.setTaskPassword, &f.taskPanel, &f.workArea});
+    f.setDefaultButton(f.startTask);
 }

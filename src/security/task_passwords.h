@@ -13,10 +13,10 @@ public:
 
 private:
     void bind();
-    void Command8_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Text5_Change();
+    void openPanel();
+    void confirmPassword();
+    void dismissPanel();
+    void hintConfirmation();
     void closePanel();
 
     MainForm& f;

@@ -11,31 +11,31 @@ const char* const kTitle = "钟约系统";
 
 Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock)
     : f(form), tasks_(tasks), display_(display), lock_(lock) {
-    f.onLoad.bind([this] { Form_Load(); });
-    f.onUnload.bind([this] { Form_Unload(); });
-    f.Command9.onClick.bind([this] { Command9_Click(); });
-    f.Command12.onClick.bind([this] { Command12_Click(); });
-    f.Command12.onMouseMove.bind([this] { Command12_MouseMove(); });
-    f.Timer5.onTick.bind([this] { Timer5_Timer(); });
-    f.Timer6.onTick.bind([this] { Timer6_Timer(); });
+    f.onLoad.bind([this] { load(); });
+    f.onUnload.bind([this] { closedByWindowSystem(); });
+    f.hideWindow.onClick.bind([this] { hideWindow(); });
+    f.quit.onClick.bind([this] { quit(); });
+    f.quit.onMouseMove.bind([this] { hintQuit(); });
+    f.titleClock.onTick.bind([this] { tickTitleClock(); });
+    f.blinkTimer.onTick.bind([this] { blinkLog(); });
 }
 
-void Shell::Form_Load() {
+void Shell::load() {
     tasks_.setScheduleMode(1);
 }
 
-void Shell::Form_Unload() {
+void Shell::closedByWindowSystem() {
     tk::Program& program = f.program();
     program.messageBox("用这种卑鄙的手段退出。。哼，我鄙视你！", tk::Buttons::Ok, "鄙视+ing");
     program.end();
 }
 
 // Everything keeps running; a reminder brings the window back.
-void Shell::Command9_Click() {
+void Shell::hideWindow() {
     f.setWindowState(tk::WindowState::Minimized);
 }
 
-void Shell::Command12_Click() {
+void Shell::quit() {
     const std::string& exitPassword = lock_.exitPassword();
     if (exitPassword.empty()) {
         askAndEnd();
@@ -70,25 +70,25 @@ void Shell::askPasswordAndEnd(const std::string& exitPassword) {
 }
 
 // Decided anew on every move, so it follows the settings panel at once.
-void Shell::Command12_MouseMove() {
-    f.Label16.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
+void Shell::hintQuit() {
+    f.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
 }
 
-void Shell::Timer5_Timer() {
-    f.Label1.setCaption(kTitle + f.program().clockText());
+void Shell::tickTitleClock() {
+    f.heading.setCaption(kTitle + f.program().clockText());
     if (display_.clockStopRequest() == 1) {
-        f.Timer5.setInterval(0);
-        f.Label1.setCaption(kTitle);
+        f.titleClock.setInterval(0);
+        f.heading.setCaption(kTitle);
         display_.setClockStopRequest(0);
     }
 }
 
-void Shell::Timer6_Timer() {
+void Shell::blinkLog() {
     if (blinkPhase_ != 0) {
-        f.Text1.setForeColor(look::kRed);
+        f.logBox.setForeColor(look::kRed);
         blinkPhase_ = 0;
     } else {
-        f.Text1.setForeColor(look::kWhite);
+        f.logBox.setForeColor(look::kWhite);
         blinkPhase_ = 1;
     }
 }

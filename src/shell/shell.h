@@ -19,15 +19,15 @@ public:
     float blinkPhase() const { return blinkPhase_; }
 
 private:
-    void Form_Load();
-    void Form_Unload();
-    void Command9_Click();
-    void Command12_Click();
-    void Command12_MouseMove();
+    void load();
+    void closedByWindowSystem();
+    void hideWindow();
+    void quit();
+    void hintQuit();
     void askAndEnd();
     void askPasswordAndEnd(const std::string& exitPassword);
-    void Timer5_Timer();
-    void Timer6_Timer();
+    void tickTitleClock();
+    void blinkLog();
 
     MainForm& f;
     Tasks& tasks_;

@@ -4,11 +4,11 @@
 
 Splash::Splash(SplashForm& form, std::function<void()> showMainWindow)
     : f(form), showMainWindow_(std::move(showMainWindow)) {
-    f.onLoad.bind([this] { Form_Load(); });
-    f.Timer1.onTick.bind([this] { Timer1_Timer(); });
+    f.onLoad.bind([this] { askStartQuestion(); });
+    f.handOverTimer.onTick.bind([this] { handOver(); });
 }
 
-void Splash::Form_Load() {
+void Splash::askStartQuestion() {
     tk::Program& program = f.program();
     const tk::Answer answer = program.messageBox("你今天是否要定计划？", tk::Buttons::OkCancel, "");
     planAnswer_ = static_cast<double>(answer);
@@ -16,11 +16,11 @@ void Splash::Form_Load() {
         program.end();
         return;
     }
-    f.Timer1.setInterval(3000);
+    f.handOverTimer.setInterval(3000);
 }
 
-void Splash::Timer1_Timer() {
-    f.Timer1.setInterval(0);
+void Splash::handOver() {
+    f.handOverTimer.setInterval(0);
     f.hide();
     showMainWindow_();
 }

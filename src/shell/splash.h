@@ -12,8 +12,8 @@ public:
     double planAnswer() const { return planAnswer_; }
 
 private:
-    void Form_Load();
-    void Timer1_Timer();
+    void askStartQuestion();
+    void handOver();
 
     SplashForm& f;
     std::function<void()> showMainWindow_;

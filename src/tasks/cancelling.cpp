@@ -2,7 +2,7 @@
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
-void Tasks::Command6_Click() {
+void Tasks::cancelTask() {
     const int k = currentSlot_;
     if (!isSlot(k)) return;
     if (!slot(k).password.empty()) {
@@ -18,33 +18,33 @@ void Tasks::Command6_Click() {
 }
 
 // The hint names the slot's protection, whether or not a task runs in it.
-void Tasks::Command6_MouseMove() {
-    f.Label16.setCaption("取消当前任务");
+void Tasks::hintCancelRule() {
+    f.hintLine.setCaption("取消当前任务");
     const int k = currentSlot_;
-    if (isSlot(k) && !slot(k).password.empty()) f.Label16.setCaption(texts(k).protectedHint);
+    if (isSlot(k) && !slot(k).password.empty()) f.hintLine.setCaption(texts(k).protectedHint);
 }
 
 void Tasks::cancel(int k) {
     log_.write(f.program().clockText() + texts(k).cancelled);
     controls(k).button.setCaption(texts(k).waitingCaption);
     controls(k).timer.setInterval(0);
-    f.Text2.setText(texts(k).defaultTitle);
-    f.Text3.setText("");
+    f.titleBox.setText(texts(k).defaultTitle);
+    f.contentBox.setText("");
     offerStart(true);
-    f.Command6.setEnabled(false);
+    f.cancelTask.setEnabled(false);
     closePanel();
 }
 
 void Tasks::openCancelPanel() {
-    panel_layout::openPasswordPanel(f, f.Frame5, {&f.Command6, &f.Frame2, &f.Frame3});
-    f.Text7.setText("");
-    f.setDefaultButton(f.Command16);
+    panel_layout::openPasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel, &f.workArea});
+    f.cancelPassword.setText("");
+    f.setDefaultButton(f.confirmCancel);
 }
 
-void Tasks::Command16_Click() {
+void Tasks::confirmCancel() {
     const int k = currentSlot_;
     if (isSlot(k)) {
-        if (f.Text7.text() == slot(k).password) {
+        if (f.cancelPassword.text() == slot(k).password) {
             cancel(k);
             slots_[index(k)].password.clear();
         } else {
@@ -60,17 +60,17 @@ void Tasks::Command16_Click() {
 }
 
 // Unlike a refusal, 取消 makes the working area usable again.
-void Tasks::Command17_Click() {
+void Tasks::dismissCancel() {
     closeCancelPanel();
-    f.Frame3.setEnabled(true);
+    f.workArea.setEnabled(true);
 }
 
 void Tasks::closeCancelPanel() {
-    panel_layout::closePasswordPanel(f, f.Frame5, {&f.Command6, &f.Frame2});
-    f.Text7.setText("");
-    f.setDefaultButton(f.Command5);
+    panel_layout::closePasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel});
+    f.cancelPassword.setText("");
+    f.setDefaultButton(f.startTask);
 }
 
-void Tasks::Command18_Click() {
+void Tasks::continueTask() {
     closePanel();
 }

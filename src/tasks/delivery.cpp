@@ -18,8 +18,8 @@ void Tasks::deliver(int n) {
     f.show();
     f.setWindowState(tk::WindowState::Normal);
     controls(n).timer.setInterval(0);
-    f.Text1.setBackColor(look::kBlack);
-    f.Timer6.setInterval(330);
+    f.logBox.setBackColor(look::kBlack);
+    f.blinkTimer.setInterval(330);
     const TaskSlot& s = slot(n);
     const std::string& nl = ActivityLog::newLine;
     log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + "标题：" + s.title +

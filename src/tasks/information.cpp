@@ -1,7 +1,7 @@
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
-void Tasks::Command7_Click() {
+void Tasks::reportTask() {
     const int k = currentSlot_;
     if (!isSlot(k)) return;
     const std::string& nl = ActivityLog::newLine;

@@ -2,17 +2,17 @@
 #include "toolkit/program.h"
 #include "toolkit/text.h"
 
-void Tasks::Option1_Click() {
+void Tasks::chooseClockTime() {
     scheduleMode_ = 1;
     enableClockTimeCombos(true);
 }
 
-void Tasks::Option2_Click() {
+void Tasks::chooseDuration() {
     scheduleMode_ = 2;
     enableClockTimeCombos(false);
 }
 
-void Tasks::Command5_Click() {
+void Tasks::startTask() {
     const int n = currentSlot_;
     if (!isSlot(n) || !checkEntries()) return;
     const due_time::DueTime due = dueTimeFromEntries();
@@ -21,10 +21,10 @@ void Tasks::Command5_Click() {
     program.messageBox(
         "任务" + std::to_string(n) + "将在以下时间进行提醒：" + ActivityLog::newLine + due.text,
         tk::Buttons::Ok, "任务ＯＫ");
-    const std::string title = f.Text2.text();
-    const std::string content = f.Text3.text();
+    const std::string title = f.titleBox.text();
+    const std::string content = f.contentBox.text();
     offerStart(false);
-    f.Command6.setEnabled(true);
+    f.cancelTask.setEnabled(true);
     closePanel();
 
     controls(n).button.setCaption(texts(n).runningCaption);
@@ -40,18 +40,20 @@ void Tasks::Command5_Click() {
 // The first failing check shows its message and the start goes no further.
 bool Tasks::checkEntries() {
     tk::Program& program = f.program();
-    if (f.Text3.text().empty()) {
+    if (f.contentBox.text().empty()) {
         program.messageBox("请写入本任务的“提醒内容”", tk::Buttons::Ok, "");
         return false;
     }
     if (scheduleMode_ == 1) {
-        if (tk::characterCount(f.Combo1.text() + f.Combo2.text() + f.Combo3.text()) != 6) {
+        if (tk::characterCount(f.clockHour.text() + f.clockMinute.text() + f.clockSecond.text()) !=
+            6) {
             program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "怎么搞的啊？");
             return false;
         }
         return true;
     }
-    const std::string duration = f.Combo4.text() + f.Combo5.text() + f.Combo6.text();
+    const std::string duration =
+        f.durationHours.text() + f.durationMinutes.text() + f.durationSeconds.text();
     if (tk::characterCount(duration) != 6) {
         program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "啊哦！");
         return false;
@@ -65,8 +67,10 @@ bool Tasks::checkEntries() {
 
 due_time::DueTime Tasks::dueTimeFromEntries() {
     if (scheduleMode_ == 1) {
-        return due_time::atClockTime(f.Combo1.text(), f.Combo2.text(), f.Combo3.text());
+        return due_time::atClockTime(f.clockHour.text(), f.clockMinute.text(),
+                                     f.clockSecond.text());
     }
-    return due_time::afterDuration(f.program().clockText(), std::stoi(f.Combo4.text()),
-                                   std::stoi(f.Combo5.text()), std::stoi(f.Combo6.text()));
+    return due_time::afterDuration(f.program().clockText(), std::stoi(f.durationHours.text()),
+                                   std::stoi(f.durationMinutes.text()),
+                                   std::stoi(f.durationSeconds.text()));
 }

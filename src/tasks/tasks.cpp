@@ -3,10 +3,10 @@
 Tasks::Tasks(MainForm& form, ActivityLog& log)
     : f(form),
       log_(log),
-      controls_{{{f.Command1, f.Timer1},
-                 {f.Command2, f.Timer2},
-                 {f.Command3, f.Timer3},
-                 {f.Command4, f.Timer4}}} {
+      controls_{{{f.slotButton1, f.slotTimer1},
+                 {f.slotButton2, f.slotTimer2},
+                 {f.slotButton3, f.slotTimer3},
+                 {f.slotButton4, f.slotTimer4}}} {
     bind();
 }
 
@@ -15,15 +15,15 @@ void Tasks::bind() {
         controls(n).button.onClick.bind([this, n] { selectSlot(n); });
         controls(n).timer.onTick.bind([this, n] { pollTick(n); });
     }
-    f.Option1.onClick.bind([this] { Option1_Click(); });
-    f.Option2.onClick.bind([this] { Option2_Click(); });
-    f.Command5.onClick.bind([this] { Command5_Click(); });
-    f.Command6.onClick.bind([this] { Command6_Click(); });
-    f.Command6.onMouseMove.bind([this] { Command6_MouseMove(); });
-    f.Command7.onClick.bind([this] { Command7_Click(); });
-    f.Command16.onClick.bind([this] { Command16_Click(); });
-    f.Command17.onClick.bind([this] { Command17_Click(); });
-    f.Command18.onClick.bind([this] { Command18_Click(); });
+    f.atClockTime.onClick.bind([this] { chooseClockTime(); });
+    f.afterDuration.onClick.bind([this] { chooseDuration(); });
+    f.startTask.onClick.bind([this] { startTask(); });
+    f.cancelTask.onClick.bind([this] { cancelTask(); });
+    f.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
+    f.taskInfo.onClick.bind([this] { reportTask(); });
+    f.confirmCancel.onClick.bind([this] { confirmCancel(); });
+    f.dismissCancel.onClick.bind([this] { dismissCancel(); });
+    f.continueTask.onClick.bind([this] { continueTask(); });
 }
 
 bool Tasks::isRunning(int slot) const {

@@ -45,9 +45,9 @@ private:
     void closePanel();
 
     // Starting a task.
-    void Option1_Click();
-    void Option2_Click();
-    void Command5_Click();
+    void chooseClockTime();
+    void chooseDuration();
+    void startTask();
     bool checkEntries();
     due_time::DueTime dueTimeFromEntries();
 
@@ -56,14 +56,14 @@ private:
     void deliver(int n);
 
     // Reporting.
-    void Command7_Click();
+    void reportTask();
 
     // Cancelling and continuing.
-    void Command6_Click();
-    void Command6_MouseMove();
-    void Command16_Click();
-    void Command17_Click();
-    void Command18_Click();
+    void cancelTask();
+    void hintCancelRule();
+    void confirmCancel();
+    void dismissCancel();
+    void continueTask();
     void cancel(int k);
     void openCancelPanel();
     void closeCancelPanel();
