@@ -34,6 +34,9 @@ TEST_F(DisplaySettingsTest, ClockShowsTheTimeEverySecondAndStopsWithinASecond) {
     EXPECT_EQ(f.titleClock.interval(), 0);
     p.time.advance(5000);
     EXPECT_EQ(f.heading.caption(), "钟约系统");
+    ASSERT_TRUE(User::click(f.showClock));
+    p.time.advance(2000);
+    EXPECT_EQ(f.heading.caption(), "钟约系统09:06:14") << "on again after a stop";
 }
 
 TEST_F(DisplaySettingsTest, SwitchingTheClockOnAgainWithinASecondKeepsItRunning) {

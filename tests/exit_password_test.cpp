@@ -19,7 +19,7 @@ protected:
     }
     // 设置密码 switched on, the new password typed twice, then 修改.
     void setExitPassword(const std::string& password, const std::string& old = "") {
-        if (app.exitPassword.exitLockOn() == 0) {
+        if (f.exitPasswordOn.value() == 0) {
             ASSERT_TRUE(User::click(f.exitPasswordOn));
         }
         if (f.oldExitPassword.visible()) {
@@ -73,7 +73,6 @@ TEST_F(ExitPasswordTest, FirstSettingProtectsBothTheSettingsAndLeaving) {
     EXPECT_FALSE(fieldsShown());
     EXPECT_EQ(f.exitPasswordOn.value(), 2) << "grayed";
     EXPECT_EQ(exitPassword(), "Geheim");
-    EXPECT_EQ(app.exitPassword.exitLockOn(), 1);
     EXPECT_EQ(f.newExitPassword.text(), "");
     ASSERT_TRUE(User::click(f.closeSettings));
     EXPECT_EQ(exitHint(), "全部退出（已加密）");
@@ -97,7 +96,6 @@ TEST_F(ExitPasswordTest, ModifyWithBothBoxesEmptySucceedsWithoutProtection) {
     setExitPassword("");
     EXPECT_EQ(p.boxes.last().text, "设置成功！");
     EXPECT_EQ(exitPassword(), "");
-    EXPECT_EQ(app.exitPassword.exitLockOn(), 1);
     ASSERT_TRUE(User::click(f.closeSettings));
     EXPECT_EQ(exitHint(), "全部退出");
 }

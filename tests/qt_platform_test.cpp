@@ -18,7 +18,6 @@ TEST_F(QtPlatformTest, EscapeOnTheStartUpQuestionEndsTheProgram) {
     answerWith = [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); };
     EXPECT_EQ(runTheProcess([this] { app.start(); }), 0);
     EXPECT_TRUE(program.ended());
-    EXPECT_EQ(app.splash.planAnswer(), 2);
     ASSERT_EQ(shownTexts.size(), 1u);
     EXPECT_EQ(shownTexts[0], "你今天是否要定计划？");
     EXPECT_FALSE(views.of(app.splashForm).window().isVisible());

@@ -259,7 +259,7 @@ private:
             if (!f_.hintLine.visible()) seen("the hint line hidden");
             if (f_.windowState() == tk::WindowState::Minimized) seen("the main window minimised");
         }
-        if (!app_.exitPassword.exitPassword().empty() && app_.exitPassword.exitLockOn() != 1) {
+        if (!app_.exitPassword.exitPassword().empty() && f_.exitPasswordOn.value() == 0) {
             return "an exit password in force while the protection is off";
         }
         if (f_.taskPanel.visible() && f_.startTask.visible() == f_.continueTask.visible()) {
@@ -338,7 +338,7 @@ private:
         if (state.hiddenDigits != state.filledCells + (state.digitChosen ? 1 : 0)) {
             return "hidden digits and filled cells disagree";
         }
-        if (app_.game.placedCount() == 0) placedDigits_.clear();
+        if (state.filledCells == 0) placedDigits_.clear();  // a new game
         for (int i = 1; i <= 9; ++i) {
             const bool filled = app_.game.cellFilled(i);
             const bool wasFilled =

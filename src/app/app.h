@@ -7,9 +7,11 @@
 #include "game/game.h"
 #include "game/game_form.h"
 #include "security/exit_password.h"
+#include "security/settings_panel.h"
 #include "security/task_passwords.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
+#include "shell/title_clock.h"
 #include "tasks/tasks.h"
 
 // The whole program on the control model: its windows and the subsystems
@@ -24,12 +26,14 @@ public:
     MainForm mainForm;
     GameForm gameForm;
     ActivityLog log{mainForm.logBox};
-    DisplaySettings display{mainForm};
+    TitleClock titleClock{mainForm};
+    DisplaySettings display{mainForm, titleClock};
     Tasks tasks{mainForm, log};
     TaskPasswords taskPasswords{mainForm, tasks, log};
     ExitPassword exitPassword{mainForm};
-    Shell shell{mainForm, tasks, display, exitPassword};
+    SettingsPanel settingsPanel{mainForm, exitPassword};
+    Shell shell{mainForm, tasks, exitPassword};
     Hints hints{mainForm};
-    Game game{gameForm, mainForm, exitPassword};
+    Game game{gameForm, mainForm, settingsPanel};
     Splash splash{splashForm, [this] { mainForm.show(); }};
 };

@@ -1,16 +1,14 @@
 #include "appearance/display_settings.h"
 
-#include <array>
-#include <utility>
+#include "forms/panel_layout.h"
+#include "shell/title_clock.h"
 
 namespace {
 constexpr tk::Color kLogDefaultBack = look::kLogOrange;
 constexpr tk::Color kLogDefaultFore = tk::sys::kButtonText;
-constexpr int kHintBand = 240;  // the strip of the working area the hint line takes
-constexpr int kClockInterval = 1000;
 }  // namespace
 
-DisplaySettings::DisplaySettings(MainForm& form) : f(form) {
+DisplaySettings::DisplaySettings(MainForm& form, TitleClock& clock) : f(form), clock_(clock) {
     bind();
 }
 
@@ -25,73 +23,48 @@ void DisplaySettings::bind() {
 }
 
 std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {
-    static constexpr std::array<std::pair<const char*, tk::Color>, 5> kColours{{
-        {"黑", 0x000000},
-        {"白", 0xFFFFFF},
-        {"蓝", 0xFF0000},
-        {"绿", 0x00FF00},
-        {"红", 0x0000FF},
-    }};
-    for (const auto& [colourName, colour] : kColours) {
+    for (const auto& [colourName, colour] : look::kListColours) {
         if (name == colourName) return colour;
     }
     return std::nullopt;
 }
 
-// Switching on within a second of switching off withdraws the pending stop.
 void DisplaySettings::toggleClock() {
-    if (clockShown_ == 0) {
-        clockStopRequest_ = 0;
-        f.titleClock.setInterval(kClockInterval);
-        clockShown_ = 1;
+    if (!clockShown_) {
+        clock_.start();
     } else {
-        clockStopRequest_ = 1;
-        clockShown_ = 0;
+        clock_.requestStop();
     }
+    clockShown_ = !clockShown_;
 }
 
 void DisplaySettings::toggleHints() {
-    if (hintsHidden_ == 0) {
-        shiftHintBand(-kHintBand);
-        f.hintLine.setVisible(false);
-        hintsHidden_ = 1;
+    if (hintsShown_) {
+        panel_layout::hideHintBand(f);
     } else {
-        shiftHintBand(kHintBand);
-        f.hintLine.setVisible(true);
-        hintsHidden_ = 0;
+        panel_layout::showHintBand(f);
     }
-}
-
-// The buttons and the log move into or out of the band, then the window and
-// the working area take it away or give it back, relative to where they are.
-void DisplaySettings::shiftHintBand(int twips) {
-    tk::Control* const below[] = {&f.hideWindow, &f.openSettings, &f.help, &f.quit, &f.logBox};
-    for (tk::Control* control : below) control->setTop(control->top() + twips);
-    f.setHeight(f.height() + twips);
-    f.workArea.setHeight(f.workArea.height() + twips);
+    hintsShown_ = !hintsShown_;
+    f.hintLine.setVisible(hintsShown_);
 }
 
 void DisplaySettings::toggleBackColour() {
-    if (backColourOn_ == 0) {
-        f.backColourList.setEnabled(true);
+    backColourOn_ = !backColourOn_;
+    f.backColourList.setEnabled(backColourOn_);
+    if (backColourOn_) {
         applyBackColour();
-        backColourOn_ = 1;
     } else {
-        f.backColourList.setEnabled(false);
         f.logBox.setBackColor(kLogDefaultBack);
-        backColourOn_ = 0;
     }
 }
 
 void DisplaySettings::toggleTextColour() {
-    if (foreColourOn_ == 0) {
-        f.textColourList.setEnabled(true);
+    textColourOn_ = !textColourOn_;
+    f.textColourList.setEnabled(textColourOn_);
+    if (textColourOn_) {
         applyTextColour();
-        foreColourOn_ = 1;
     } else {
-        f.textColourList.setEnabled(false);
         f.logBox.setForeColor(kLogDefaultFore);
-        foreColourOn_ = 0;
     }
 }
 
@@ -99,12 +72,12 @@ void DisplaySettings::toggleTextColour() {
 // settings call for.
 void DisplaySettings::stopBlinking() {
     f.blinkTimer.setInterval(0);
-    if (backColourOn_ == 1) {
+    if (backColourOn_) {
         applyBackColour();
     } else {
         f.logBox.setBackColor(kLogDefaultBack);
     }
-    if (foreColourOn_ == 1) {
+    if (textColourOn_) {
         applyTextColour();
     } else {
         f.logBox.setForeColor(kLogDefaultFore);

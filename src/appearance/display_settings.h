@@ -5,6 +5,8 @@
 
 #include "forms/main_form.h"
 
+class TitleClock;
+
 // The display switches of the settings panel (the clock in the title, the
 // hint line, the log's background and text colours), and the click on the
 // activity log that ends its blinking. Each switch flips its own flag on
@@ -12,33 +14,26 @@
 // clock off, hints shown and both log colours off.
 class DisplaySettings {
 public:
-    explicit DisplaySettings(MainForm& form);
-
-    // Set when the clock display is switched off; the clock's next tick
-    // carries out the stop and clears it.
-    int clockStopRequest() const { return clockStopRequest_; }
-    void setClockStopRequest(int value) { clockStopRequest_ = value; }
-    int hintsHidden() const { return hintsHidden_; }
-
-    // The colour a list's item names ("黑", "白", "蓝", "绿", "红"); none for
-    // anything else, such as a list with no item selected.
-    static std::optional<tk::Color> colourNamed(const std::string& name);
+    DisplaySettings(MainForm& form, TitleClock& clock);
 
 private:
+    // The colour a list's item names; none for anything else, such as a list
+    // with no item selected.
+    static std::optional<tk::Color> colourNamed(const std::string& name);
+
     void bind();
     void toggleClock();
     void toggleHints();
     void toggleBackColour();
     void toggleTextColour();
     void stopBlinking();
-    void shiftHintBand(int twips);
     void applyBackColour();
     void applyTextColour();
 
     MainForm& f;
-    int clockShown_ = 0;
-    int hintsHidden_ = 0;
-    int backColourOn_ = 0;
-    int foreColourOn_ = 0;
-    int clockStopRequest_ = 0;
+    TitleClock& clock_;
+    bool clockShown_ = false;
+    bool hintsShown_ = true;
+    bool backColourOn_ = false;
+    bool textColourOn_ = false;
 };

@@ -1,14 +1,6 @@
 #include "forms/main_form.h"
 
-#include "toolkit/clock_text.h"
-
-namespace look {
-std::vector<std::string> twoDigitItems(int count) {
-    std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) items.push_back(tk::twoDigits(i));
-    return items;
-}
-}  // namespace look
+#include "forms/identity.h"
 
 MainForm::MainForm(tk::Program& program)
     : tk::Form(program, "Form1",
@@ -22,5 +14,5 @@ MainForm::MainForm(tk::Program& program)
 }
 
 std::string MainForm::initialLog() {
-    return "\r\n" + std::string(22, ' ') + "钟约系统\r\n";
+    return "\r\n" + std::string(22, ' ') + identity::kName + "\r\n";
 }

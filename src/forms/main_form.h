@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/identity.h"
 #include "forms/look.h"
 #include "toolkit/form.h"
 
@@ -14,7 +15,7 @@ public:
     static std::string initialLog();
 
     // clang-format off
-    tk::Label& heading = add<tk::Label>("Label1", {.caption = "钟约系统", .at = {1920, 0, 1995, 315}, .back = look::kGrey, .fore = look::kBlack, .font = look::kai(15.75), .align = tk::Align::Center, .autoSize = true});
+    tk::Label& heading = add<tk::Label>("Label1", {.caption = identity::kName, .at = {1920, 0, 1995, 315}, .back = look::kGrey, .fore = look::kBlack, .font = look::kai(15.75), .align = tk::Align::Center, .autoSize = true});
 
     tk::Frame& slotArea = add<tk::Frame>("Frame1", {.caption = "提醒设置", .at = {120, 360, 5535, 735}, .fore = look::kBlue});
     tk::CommandButton& slotButton1 = add<tk::CommandButton>("Command1", slotArea, {.caption = "任务1(等待)", .at = {120, 240, 1215, 375}});
@@ -76,9 +77,9 @@ public:
     tk::CheckBox& showClock = add<tk::CheckBox>("Check1", displayPanel, {.caption = "显示系统时间", .at = {120, 240, 1455, 255}});
     tk::CheckBox& showHints = add<tk::CheckBox>("Check2", displayPanel, {.caption = "显示提示", .at = {1800, 240, 1335, 255}, .value = 1});
     tk::CheckBox& logBackColour = add<tk::CheckBox>("Check3", displayPanel, {.caption = "背景颜色", .at = {120, 600, 1095, 255}});
-    tk::ComboBox& backColourList = add<tk::ComboBox>("Combo7", displayPanel, {.at = {1320, 600, 615, 300}, .enabled = false, .back = look::kWhite, .items = {"黑", "白", "蓝", "绿", "红"}});
+    tk::ComboBox& backColourList = add<tk::ComboBox>("Combo7", displayPanel, {.at = {1320, 600, 615, 300}, .enabled = false, .back = look::kWhite, .items = look::colourItems()});
     tk::CheckBox& logTextColour = add<tk::CheckBox>("Check4", displayPanel, {.caption = "字体景色", .at = {2040, 600, 1095, 255}});
-    tk::ComboBox& textColourList = add<tk::ComboBox>("Combo8", displayPanel, {.at = {3240, 600, 615, 300}, .enabled = false, .items = {"黑", "白", "蓝", "绿", "红"}});
+    tk::ComboBox& textColourList = add<tk::ComboBox>("Combo8", displayPanel, {.at = {3240, 600, 615, 300}, .enabled = false, .items = look::colourItems()});
 
     tk::Frame& otherPanel = add<tk::Frame>("Frame7", {.caption = "其他设置", .at = {5880, 1350, 3975, 1980}, .fore = look::kBlue});
     tk::CheckBox& exitPasswordOn = add<tk::CheckBox>("Check5", otherPanel, {.caption = "设置密码", .at = {360, 200, 1695, 255}});

@@ -15,6 +15,23 @@ void widenForSettings(MainForm& f, int twips) {
     f.setWidth(f.width() + twips);
 }
 
+namespace {
+void shiftHintBand(MainForm& f, int twips) {
+    tk::Control* const below[] = {&f.hideWindow, &f.openSettings, &f.help, &f.quit, &f.logBox};
+    for (tk::Control* control : below) control->setTop(control->top() + twips);
+    f.setHeight(f.height() + twips);
+    f.workArea.setHeight(f.workArea.height() + twips);
+}
+}  // namespace
+
+void hideHintBand(MainForm& f) {
+    shiftHintBand(f, -kHintBand);
+}
+
+void showHintBand(MainForm& f) {
+    shiftHintBand(f, kHintBand);
+}
+
 void openPasswordPanel(MainForm& f, tk::Frame& panel, std::initializer_list<tk::Control*> locked) {
     panel.setVisible(true);
     growSlotArea(f, kPasswordPanel);

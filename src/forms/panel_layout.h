@@ -15,6 +15,7 @@ namespace panel_layout {
 constexpr int kTaskPanel = 2160;
 constexpr int kPasswordPanel = 1300;
 constexpr int kSettingsPanel = 4230;
+constexpr int kHintBand = 240;  // the strip of the working area the hint line takes
 
 void growSlotArea(MainForm& f, int twips);
 inline void shrinkSlotArea(MainForm& f, int twips) {
@@ -28,6 +29,12 @@ void widenForSettings(MainForm& f, int twips);
 inline void narrowFromSettings(MainForm& f, int twips) {
     widenForSettings(f, -twips);
 }
+
+// Hiding the hint line gives its band up: the working area's buttons and the
+// log move up into it, then the working area and the window shrink by it;
+// showing the line takes it back, all relative to where they stand.
+void hideHintBand(MainForm& f);
+void showHintBand(MainForm& f);
 
 // The password panels that open below the task settings panel: the panel is
 // shown, the slot area grows by its height, and what must not be used while

@@ -14,7 +14,7 @@ constexpr int kCentre = 5;
 constexpr std::array<const char*, 9> kSolution{"8", "3", "4", "1", "5", "9", "6", "7", "2"};
 }  // namespace
 
-Game::Game(GameForm& game, MainForm& main, ExitPassword& settings)
+Game::Game(GameForm& game, MainForm& main, SettingsPanel& settings)
     : g(game), f(main), settings_(settings) {
     bind();
 }
@@ -37,7 +37,7 @@ void Game::bind() {
 // 游戏: the settings panel closes as 确定 closes it, the main window steps
 // aside, and the game comes up as it was left.
 void Game::openGame() {
-    settings_.closeSettingsPanel();
+    settings_.close();
     f.setWindowState(tk::WindowState::Minimized);
     g.show();
 }
@@ -56,7 +56,7 @@ void Game::chooseDigit(int k) {
 
 void Game::placeInCell(int i) {
     placedCount_ += 1;
-    cellFilled_[static_cast<std::size_t>(i - 1)] = 1;
+    cellFilled_[static_cast<std::size_t>(i - 1)] = true;
     tk::TextBox& cell = g.cell(i);
     cell.setText(selectedDigit_ ? std::to_string(*selectedDigit_) : std::string());
     cell.setBackColor(i == kCentre && selectedDigit_ == 5 ? kFiveInTheCentre : kFilled);
@@ -93,8 +93,8 @@ void Game::resetGame() {
     for (tk::TextBox* cell : g.cells) cell->setEnabled(false);
     for (tk::CommandButton* digit : g.digits) digit->setEnabled(true);
     placedCount_ = 0;
-    cellFilled_.fill(0);
-    selectedDigit_ = 0;
+    cellFilled_.fill(false);
+    selectedDigit_.reset();
 }
 
 // The board, the game in progress and the unlocked answer stay for next time.

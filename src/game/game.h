@@ -6,7 +6,7 @@
 
 #include "forms/main_form.h"
 #include "game/game_form.h"
-#include "security/exit_password.h"
+#include "security/settings_panel.h"
 
 // The number-square game: opened by 游戏 from the settings panel, played by
 // choosing a digit and then an empty cell, won when every line adds up to 15,
@@ -14,13 +14,10 @@
 // process; leaving the window only hides it.
 class Game {
 public:
-    Game(GameForm& game, MainForm& main, ExitPassword& settings);
+    Game(GameForm& game, MainForm& main, SettingsPanel& settings);
 
-    // Empty before the first choice, 0 after a reset.
-    std::optional<int> selectedDigit() const { return selectedDigit_; }
-    bool cellFilled(int i) const { return cellFilled_[static_cast<std::size_t>(i - 1)] == 1; }
-    float placedCount() const { return placedCount_; }
-    bool answerUnlocked() const { return answerUnlocked_; }
+    // Whether cell i (1..9) holds a digit placed in the current game.
+    bool cellFilled(int i) const { return cellFilled_[static_cast<std::size_t>(i - 1)]; }
 
 private:
     void bind();
@@ -36,9 +33,11 @@ private:
 
     GameForm& g;
     MainForm& f;
-    ExitPassword& settings_;
+    SettingsPanel& settings_;
+    // The digit chosen last, kept after it is placed; none before the first
+    // choice and after a reset, when no cell can be clicked.
     std::optional<int> selectedDigit_;
     bool answerUnlocked_ = false;  // the access code was given once: for good
-    std::array<float, 9> cellFilled_{};
-    float placedCount_ = 0;
+    std::array<bool, 9> cellFilled_{};
+    int placedCount_ = 0;
 };

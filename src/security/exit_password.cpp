@@ -1,6 +1,5 @@
 #include "security/exit_password.h"
 
-#include "forms/panel_layout.h"
 #include "toolkit/program.h"
 
 ExitPassword::ExitPassword(MainForm& form) : f(form) {
@@ -8,47 +7,20 @@ ExitPassword::ExitPassword(MainForm& form) : f(form) {
 }
 
 void ExitPassword::bind() {
-    f.openSettings.onClick.bind([this] { openSettingsPanel(); });
-    f.closeSettings.onClick.bind([this] { confirmSettings(); });
     f.exitPasswordOn.onClick.bind([this] { toggleExitPassword(); });
     f.changeExitPassword.onClick.bind([this] { changeExitPassword(); });
 }
 
-// A wrong, empty or cancelled answer leaves the panel closed without a word.
-void ExitPassword::openSettingsPanel() {
-    if (!exitPassword_.empty() &&
-        f.program().inputBox("需要密码", "", "", tk::Echo::Secret) != exitPassword_) {
-        return;
-    }
-    f.slotArea.setEnabled(false);
-    f.workArea.setEnabled(false);
-    f.displayPanel.setEnabled(true);
-    f.otherPanel.setEnabled(true);
-    panel_layout::widenForSettings(f, panel_layout::kSettingsPanel);
-}
-
-void ExitPassword::confirmSettings() {
-    closeSettingsPanel();
-}
-
-void ExitPassword::closeSettingsPanel() {
-    f.slotArea.setEnabled(true);
-    f.workArea.setEnabled(true);
-    f.displayPanel.setEnabled(false);
-    f.otherPanel.setEnabled(false);
-    panel_layout::narrowFromSettings(f, panel_layout::kSettingsPanel);
-}
-
 void ExitPassword::toggleExitPassword() {
-    if (exitLockOn_ == 0) {
+    if (!protectionOn_) {
         // The password stored last protects again at once.
         exitPassword_ = savedExitPassword_;
         showPasswordFields(true);
-        exitLockOn_ = 1;
+        protectionOn_ = true;
     } else {
         showPasswordFields(false);
         exitPassword_.clear();
-        exitLockOn_ = 0;
+        protectionOn_ = false;
     }
 }
 
@@ -79,6 +51,6 @@ void ExitPassword::changeExitPassword() {
     f.oldExitPassword.setText("");
     f.newExitPassword.setText("");
     f.exitPasswordAgain.setText("");
-    exitLockOn_ = 1;
+    protectionOn_ = true;
     program.messageBox("设置成功！", tk::Buttons::Ok, "");
 }

@@ -4,24 +4,19 @@
 
 #include "forms/main_form.h"
 
-// The settings panel on the right of the main window, and the one password
-// that guards both opening it (设置) and leaving the program (退出). The
-// check box 设置密码 switches the protection by the program's own flag, never
-// by its check mark; 修改 sets or changes the password.
+// The one password that guards both opening the settings panel (设置) and
+// leaving the program (退出). The check box 设置密码 switches the protection
+// by the program's own flag, never by its check mark; 修改 sets or changes
+// the password.
 class ExitPassword {
 public:
     explicit ExitPassword(MainForm& form);
 
     // The active password; empty: neither 设置 nor 退出 is protected.
     const std::string& exitPassword() const { return exitPassword_; }
-    int exitLockOn() const { return exitLockOn_; }
-    // The steps of 确定, also taken when the panel is left for the game.
-    void closeSettingsPanel();
 
 private:
     void bind();
-    void openSettingsPanel();
-    void confirmSettings();
     void toggleExitPassword();
     void changeExitPassword();
     void showPasswordFields(bool shown);
@@ -29,5 +24,5 @@ private:
     MainForm& f;
     std::string exitPassword_;
     std::string savedExitPassword_;  // the last one 修改 stored, kept while switched off
-    int exitLockOn_ = 0;
+    bool protectionOn_ = false;
 };

@@ -5,18 +5,13 @@
 #include "tasks/tasks.h"
 #include "toolkit/program.h"
 
-namespace {
-const char* const kTitle = "钟约系统";
-}
-
-Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock)
-    : f(form), tasks_(tasks), display_(display), lock_(lock) {
+Shell::Shell(MainForm& form, Tasks& tasks, const ExitPassword& lock)
+    : f(form), tasks_(tasks), lock_(lock) {
     f.onLoad.bind([this] { load(); });
     f.onUnload.bind([this] { closedByWindowSystem(); });
     f.hideWindow.onClick.bind([this] { hideWindow(); });
     f.quit.onClick.bind([this] { quit(); });
     f.quit.onMouseMove.bind([this] { hintQuit(); });
-    f.titleClock.onTick.bind([this] { tickTitleClock(); });
     f.blinkTimer.onTick.bind([this] { blinkLog(); });
 }
 
@@ -74,21 +69,12 @@ void Shell::hintQuit() {
     f.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
 }
 
-void Shell::tickTitleClock() {
-    f.heading.setCaption(kTitle + f.program().clockText());
-    if (display_.clockStopRequest() == 1) {
-        f.titleClock.setInterval(0);
-        f.heading.setCaption(kTitle);
-        display_.setClockStopRequest(0);
-    }
-}
-
 void Shell::blinkLog() {
-    if (blinkPhase_ != 0) {
+    if (blinkPhase_ == BlinkPhase::White) {
         f.logBox.setForeColor(look::kRed);
-        blinkPhase_ = 0;
+        blinkPhase_ = BlinkPhase::Red;
     } else {
         f.logBox.setForeColor(look::kWhite);
-        blinkPhase_ = 1;
+        blinkPhase_ = BlinkPhase::White;
     }
 }

@@ -1,24 +1,23 @@
 #pragma once
 
-#include "appearance/display_settings.h"
-#include "forms/activity_log.h"
-#include "forms/main_form.h"
-
 #include <string>
+
+#include "forms/main_form.h"
 
 class Tasks;
 class ExitPassword;
 
-// The main window's own behaviour: its load step, the title clock, the
-// blinking of the log, hiding it, leaving the program by 退出, and what
-// happens when the window is closed by the window system.
+// The main window's own behaviour: its load step, the blinking of the log,
+// hiding it, leaving the program by 退出, and what happens when the window is
+// closed by the window system.
 class Shell {
 public:
-    Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock);
-
-    float blinkPhase() const { return blinkPhase_; }
+    Shell(MainForm& form, Tasks& tasks, const ExitPassword& lock);
 
 private:
+    // The text colour the log was given last; the first tick gives it white.
+    enum class BlinkPhase { Red, White };
+
     void load();
     void closedByWindowSystem();
     void hideWindow();
@@ -26,12 +25,10 @@ private:
     void hintQuit();
     void askAndEnd();
     void askPasswordAndEnd(const std::string& exitPassword);
-    void tickTitleClock();
     void blinkLog();
 
     MainForm& f;
     Tasks& tasks_;
-    DisplaySettings& display_;
     const ExitPassword& lock_;
-    float blinkPhase_ = 0;
+    BlinkPhase blinkPhase_ = BlinkPhase::Red;
 };

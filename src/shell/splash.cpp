@@ -10,9 +10,8 @@ Splash::Splash(SplashForm& form, std::function<void()> showMainWindow)
 
 void Splash::askStartQuestion() {
     tk::Program& program = f.program();
-    const tk::Answer answer = program.messageBox("你今天是否要定计划？", tk::Buttons::OkCancel, "");
-    planAnswer_ = static_cast<double>(answer);
-    if (answer == tk::Answer::Cancel) {
+    if (program.messageBox("你今天是否要定计划？", tk::Buttons::OkCancel, "") ==
+        tk::Answer::Cancel) {
         program.end();
         return;
     }

@@ -9,13 +9,10 @@ class Splash {
 public:
     Splash(SplashForm& form, std::function<void()> showMainWindow);
 
-    double planAnswer() const { return planAnswer_; }
-
 private:
     void askStartQuestion();
     void handOver();
 
     SplashForm& f;
     std::function<void()> showMainWindow_;
-    double planAnswer_ = 0;
 };

@@ -1,0 +1,32 @@
+#include "shell/title_clock.h"
+
+#include <string>
+
+#include "forms/identity.h"
+#include "toolkit/program.h"
+
+namespace {
+constexpr int kTickInterval = 1000;
+}
+
+TitleClock::TitleClock(MainForm& form) : f(form) {
+    f.titleClock.onTick.bind([this] { tick(); });
+}
+
+void TitleClock::start() {
+    stopRequested_ = false;
+    f.titleClock.setInterval(kTickInterval);
+}
+
+void TitleClock::requestStop() {
+    stopRequested_ = true;
+}
+
+// The request stands until start() withdraws it: the stopped timer ticks no more.
+void TitleClock::tick() {
+    f.heading.setCaption(identity::kName + f.program().clockText());
+    if (stopRequested_) {
+        f.titleClock.setInterval(0);
+        f.heading.setCaption(identity::kName);
+    }
+}
