@@ -17,7 +17,7 @@ public:
 class QtClockTest : public ::testing::Test {
 protected:
     QtClockTest() {
-        platform.timers.setWallClock([this] { return clock.ms; });
+        timers.setWallClock([this] { return clock.ms; });
         platform.dialogs.setShownHook([this](QDialog& box) {
             if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) {
                 boxes.push_back(text->text().toStdString() + "@" + program.clockText());
@@ -40,20 +40,20 @@ protected:
         ASSERT_TRUE(f.startTask.click());
         boxes.clear();
         clock.ms += 1000;
-        platform.timers.wake(f.slotTimer1);
+        timers.wake(f.slotTimer1);
     }
     // The clock runs for `seconds`, waking the timers when they ask.
     void run(int seconds) {
         for (int i = 0; i < seconds; ++i) {
-            clock.ms += platform.timers.nextWakeMs(f.slotTimer1) > 0
-                            ? platform.timers.nextWakeMs(f.slotTimer1)
-                            : 1000;
-            platform.timers.wakeAligned();
+            clock.ms +=
+                timers.nextWakeMs(f.slotTimer1) > 0 ? timers.nextWakeMs(f.slotTimer1) : 1000;
+            timers.wakeAligned();
         }
     }
 
     FakeClock clock;
     qtview::QtPlatform platform;
+    qtview::QtTimersInspector timers{platform.timers};
     tk::Program program{tk::Platform{clock, platform.dialogs, platform.timers, platform.lifetime}};
     App app{program};
     MainForm& f = app.mainForm;

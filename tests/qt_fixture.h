@@ -20,6 +20,35 @@
 #include "qt/qt_platform.h"
 #include "toolkit/program.h"
 
+namespace qtview {
+// The tests' way into the Qt timer service: a fake wall clock, its wake-ups
+// run by hand, and where they stand.
+class QtTimersInspector {
+public:
+    explicit QtTimersInspector(QtTimers& timers) : t(timers) {}
+    void setWallClock(std::function<qint64()> ms) { t.wallClock_ = std::move(ms); }
+    void wake(tk::Timer& timer) { t.wake(timer); }
+    void wakeAligned() { t.wakeAligned(); }
+    // In how many ms the timer wakes next, counted from when that wake-up was
+    // set; -1 when it is not armed.
+    int nextWakeMs(const tk::Timer& timer) const {
+        const auto found = t.entries_.find(&timer);
+        if (found == t.entries_.end()) return -1;
+        const QTimer& wakeup = found->second.aim != 0 ? *t.alignedWakeup_ : *found->second.own;
+        return wakeup.isActive() ? wakeup.interval() : -1;
+    }
+    // How many wake-ups are pending, each one a QTimer.
+    int pendingWakeups() const {
+        int pending = t.alignedWakeup_->isActive() ? 1 : 0;
+        for (const auto& [timer, entry] : t.entries_) pending += entry.own->isActive() ? 1 : 0;
+        return pending;
+    }
+
+private:
+    QtTimers& t;
+};
+}  // namespace qtview
+
 class QtTest : public ::testing::Test {
 protected:
     QtTest() {

@@ -121,7 +121,7 @@ TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {
 // each turn of the wall clock's second, all of them on one wake-up.
 TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
     ProbeForm probe(program);
-    qtview::QtTimers& timers = platform.timers;
+    qtview::QtTimersInspector timers{platform.timers};
     qint64 now = 1'700'000'000'400;  // 400 ms into a second
     timers.setWallClock([&now] { return now; });
 
@@ -165,7 +165,7 @@ public:
 
 TEST_F(QtPlatformTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder) {
     FourTimers four(program);
-    qtview::QtTimers& timers = platform.timers;
+    qtview::QtTimersInspector timers{platform.timers};
     qint64 now = 1'700'000'000'000;
     timers.setWallClock([&now] { return now; });
     std::vector<std::string> ticks;

@@ -145,19 +145,6 @@ void QtTimers::leaveTheSecond(Entry& entry) {
     scheduleAligned(wallClock_());
 }
 
-int QtTimers::nextWakeMs(const tk::Timer& timer) const {
-    const auto found = entries_.find(&timer);
-    if (found == entries_.end()) return -1;
-    const QTimer& wakeup = found->second.aim != 0 ? *alignedWakeup_ : *found->second.own;
-    return wakeup.isActive() ? wakeup.interval() : -1;
-}
-
-int QtTimers::pendingWakeups() const {
-    int pending = alignedWakeup_->isActive() ? 1 : 0;
-    for (const auto& [timer, entry] : entries_) pending += entry.own->isActive() ? 1 : 0;
-    return pending;
-}
-
 void QtTimers::aimAtTheSecond(const tk::Timer& timer, Entry& entry, qint64 now) {
     entry.aim = now - now % 1000 + timer.interval() + kAfterTurnMs;
 }

@@ -57,20 +57,16 @@ public:
     // Plain timers, every tick one interval after the last: the baseline of the benchmarks.
     void setAlignedToSecond(bool aligned) { aligned_ = aligned; }
 
-    // The wall clock in ms since the epoch; tests put a fake one in its place.
-    void setWallClock(std::function<qint64()> wallClock) { wallClock_ = std::move(wallClock); }
-    // What a timer's own wake-up does (the first tick after arming, and every
-    // tick of a timer not aimed at the second); called by its QTimer, and by tests.
+private:
+    // The tests' way in: a fake wall clock, the wake-ups run by hand, and
+    // where they stand.
+    friend class QtTimersInspector;
+
+    // What a timer's own wake-up does: the first tick after arming, and every
+    // tick of a timer not aimed at the second.
     void wake(tk::Timer& timer);
     // What the wake-up shared by the timers aimed at the second does.
     void wakeAligned();
-    // In how many ms the timer wakes next, counted from when that wake-up was
-    // set; -1 when it is not armed.
-    int nextWakeMs(const tk::Timer& timer) const;
-    // How many wake-ups are pending, each one a QTimer.
-    int pendingWakeups() const;
-
-private:
     struct Entry {
         std::unique_ptr<QTimer> own;
         qint64 aim = 0;           // the turn of the second (ms since the epoch) it waits for, or 0
@@ -83,7 +79,7 @@ private:
     std::map<tk::Timer*, Entry, std::less<>> entries_;
     std::unique_ptr<QTimer> alignedWakeup_;
     std::uint64_t armings_ = 0;
-    std::function<qint64()> wallClock_;
+    std::function<qint64()> wallClock_;  // ms since the epoch
     bool aligned_ = true;
 };
 

@@ -169,9 +169,6 @@ void pushOne(tk::Control& control, QWidget& widget, tk::Property property, doubl
         case tk::Property::Value:
             pushValue(control, widget);
             break;
-        case tk::Property::Items:
-            pushItems(static_cast<tk::ComboBox&>(control), static_cast<QComboBox&>(widget));
-            break;
         case tk::Property::ListIndex:
             static_cast<QComboBox&>(widget).setCurrentIndex(
                 static_cast<tk::ComboBox&>(control).listIndex());
@@ -214,8 +211,11 @@ void pushAll(tk::Control& control, QWidget& widget, double dpi) {
         pushProperty(control, widget, property, dpi);
     }
     if (control.kind() == tk::Kind::TextBox) pushProperty(control, widget, tk::Property::Text, dpi);
-    if (control.kind() == tk::Kind::ComboBox)
-        pushProperty(control, widget, tk::Property::Items, dpi);
+    if (control.kind() == tk::Kind::ComboBox) {
+        // A list's items are fixed when it is made: pushed once, here.
+        const QSignalBlocker blocker(&widget);
+        pushItems(static_cast<tk::ComboBox&>(control), static_cast<QComboBox&>(widget));
+    }
 }
 
 }  // namespace qtview

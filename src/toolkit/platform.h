@@ -21,8 +21,9 @@ public:
     std::string text() { return clockTextAt(secondsSinceMidnight()); }
 };
 
-// Modal boxes. Closing a box without a button counts as Cancel; a cancelled
-// input box gives the empty text.
+// Modal boxes. Closing a message box without a button (its close button,
+// Escape) answers Cancel, or OK when OK is its only button; an input box
+// closed or cancelled gives the empty text.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -51,7 +51,7 @@ struct Font {
 
 enum class Align { Left, Right, Center };
 
-enum class MousePointer { Default = 0, Arrow = 1, ArrowQuestion = 14 };
+enum class MousePointer { Default = 0, ArrowQuestion = 14 };
 
 enum class WindowState { Normal, Minimized };
 
@@ -66,7 +66,6 @@ enum class Property {
     ForeColor,
     Font,
     Value,
-    Items,
     ListIndex,
     MousePointer,
     WindowState,
