@@ -1,10 +1,12 @@
 #!/bin/sh
 # The real program on an X server with a window manager, by the keyboard
-# alone: yes to the question, a task due in 30 seconds in slot 1, the window
-# minimised; the reminder's box must come, and after it the window must be
-# back. Only X tools and the windows' titles are used. Watched by strace all
-# the while, with no session bus and a home folder of its own: it must start
-# no process, write no file and use no socket but the display's.
+# alone: Cancel on the start-up question must end it at once; then yes to the
+# question, a task due in 30 seconds in slot 1, the window minimised; the
+# reminder's box must come, and after it the window must be back. Only X
+# tools and the windows' titles are used. Both starts have no session bus
+# and a home folder of their own; the second is watched by strace all the
+# while: it must start no process, write no file and use no socket but the
+# display's.
 program=$1
 for tool in Xvfb openbox xdotool xprop xwininfo strace; do
     command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
@@ -20,11 +22,6 @@ export DISPLAY=":$(cat "$work/display")"
 HOME=$work openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
-env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
-    strace -ff -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
-    "$program" >"$work/output" 2>&1 &
-pid=$!
-
 fail() { echo "FAILED: $1"; cat "$work/output"; exit 1; }
 # The id of the shown window with exactly this title, within `seconds`.
 window() {
@@ -38,6 +35,22 @@ window() {
 }
 keys() { xdotool key --delay 150 "$@"; }
 
+# Cancel on the start-up question ends the process at once, with status 0.
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
+    "$program" >"$work/output" 2>&1 &
+pid=$!
+question=$(window 钟约系统 15) || fail "no start-up question"
+xdotool windowactivate --sync "$question" 2>/dev/null; keys Escape
+i=0; while kill -0 $pid 2>/dev/null && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+kill -0 $pid 2>/dev/null && fail "still running 5 seconds after Cancel on the start-up question"
+wait $pid || fail "Cancel on the start-up question ended with status $?"
+[ -e "$work/home" ] && fail "something was written under the home folder"
+echo "Cancel on the start-up question ends the program with status 0"
+
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
+    strace -ff -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
+    "$program" >"$work/output" 2>&1 &
+pid=$!
 question=$(window 钟约系统 15) || fail "no start-up question"
 xdotool windowactivate --sync "$question" 2>/dev/null; keys Return
 # The splash: its own border, none from the window manager, no task-bar entry.

@@ -151,10 +151,12 @@ TEST_F(QtInputTest, CheckBoxesAndOptionsShowTheModelsValueAfterEveryRoute) {
     accessibleAction(&check, QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(probe.Check.value(), 1);
     EXPECT_EQ(probe.clicks["Check"], 1) << "the toggle of assistive technology is a click";
+    EXPECT_EQ(check.checkState(), Qt::Checked);
     QTest::mouseClick(&check, Qt::LeftButton);
     EXPECT_EQ(probe.Check.value(), 0);
     EXPECT_EQ(check.checkState(), Qt::Unchecked);
     probe.Check.setValue(2);
+    EXPECT_EQ(check.checkState(), Qt::PartiallyChecked) << "grey, not ticked";
     QTest::mouseClick(&check, Qt::LeftButton);
     EXPECT_EQ(probe.Check.value(), 0) << "a click on the grayed state unchecks";
     EXPECT_EQ(check.checkState(), Qt::Unchecked);

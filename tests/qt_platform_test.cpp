@@ -53,11 +53,13 @@ TEST_F(QtPlatformTest, APasswordIsAskedForWithStarsAndOtherAnswersInClear) {
     EXPECT_EQ(echoes, (std::vector{QLineEdit::Password, QLineEdit::Normal}));
 }
 
-TEST_F(QtPlatformTest, ABoxWithAnEmptyTitleShowsTheProgramsName) {
+TEST_F(QtPlatformTest, ABoxStaysAboveOtherWindowsAndAnEmptyTitleShowsTheProgramsName) {
     platform.dialogs.setNameForEmptyTitles("钟约系统");
     std::vector<QString> titles;
     answerWith = [&](QDialog& box) {
         titles.push_back(box.windowTitle());
+        EXPECT_TRUE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            << box.windowTitle().toStdString();
         box.reject();
     };
     program.messageBox("自己去体会", tk::Buttons::Ok, "");

@@ -103,19 +103,35 @@ TEST_F(QtTest, WindowMinimisedByTheUserComesBackWhenTheProgramAsks) {
     f.show();
     view.window().setWindowState(Qt::WindowMinimized);
     EXPECT_EQ(f.windowState(), tk::WindowState::Minimized);
-    f.setWindowState(tk::WindowState::Normal);
+    QWidget otherProgram;
+    otherProgram.show();
+    otherProgram.activateWindow();
+    ASSERT_TRUE(waitFor([&] { return otherProgram.isActiveWindow(); }, 2000));
+    f.setWindowState(tk::WindowState::Normal);  // as a reminder does
     EXPECT_FALSE(view.window().isMinimized());
+    EXPECT_TRUE(waitFor([&] { return view.window().isActiveWindow(); }, 2000)) << "and active";
     f.setWindowState(tk::WindowState::Minimized);
     EXPECT_TRUE(view.window().isMinimized());
 }
 
+// Exactly one button is drawn as the default: the model's, as it changes.
 TEST_F(QtTest, EnterInThePasswordBoxPressesTheDefaultButton) {
     f.show();
+    const auto defaults = [this] {
+        std::vector<QWidget*> found;
+        for (QPushButton* button : view.window().findChildren<QPushButton*>()) {
+            if (button->isDefault()) found.push_back(button);
+        }
+        return found;
+    };
+    EXPECT_EQ(defaults(), std::vector{widget(f.startTask)});
     f.slotButton3.click();
     f.setTaskPassword.click();
+    EXPECT_EQ(defaults(), std::vector{widget(f.confirmPassword)});
     f.newPassword.edit("pw");
     f.newPasswordAgain.edit("pw");
     f.confirmPassword.click();
+    EXPECT_EQ(defaults(), std::vector{widget(f.startTask)});
     f.cancelTask.click();
     ASSERT_TRUE(view.widget(f.cancelPanel)->isVisible());
     QWidget* box = view.widget(f.cancelPassword);
