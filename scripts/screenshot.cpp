@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qtview::prepareApplication();
     ProgramOnQt running;
-    auto& [platform, program, app, views] = running;
+    auto& platform = running.platform;
+    auto& app = running.app;
     QPixmap shot;
     // Yes to every box, but the reminder's, which is what the picture shows.
     platform.dialogs.setShownHook([&](QDialog& box) {
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         {"reminder",
          [&]() -> tk::Form& {
              f.show();
-             writeATask(f, program.clockText());  // due in this very second
+             writeATask(f, running.program.clockText());  // due in this very second
              (void)f.startTask.click();
              f.slotTimer1.tick();
              return f;
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     tk::Form& form = found->second();
     form.show();
     QApplication::processEvents();
-    if (shot.isNull()) shot = views.of(form).window().grab();
+    if (shot.isNull()) shot = running.views.of(form).window().grab();
     if (!shot.save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "screenshot: cannot write %s\n", argv[2]);
         return 1;

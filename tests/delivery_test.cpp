@@ -10,7 +10,9 @@ protected:
     int reminderBoxes(int slot) const {
         const std::string text = "任务" + std::to_string(slot) + "提醒";
         int count = 0;
-        for (const auto& box : p.boxes.shown()) count += box.text == text ? 1 : 0;
+        for (const auto& box : p.boxes.shown()) {
+            count += box.text == text && box.alert == tk::Alert::Reminder ? 1 : 0;
+        }
         return count;
     }
 

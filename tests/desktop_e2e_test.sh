@@ -2,17 +2,22 @@
 # The real program on an X server with a window manager, by the keyboard
 # alone: Cancel on the start-up question must end it at once; then yes to the
 # question, a task due in 30 seconds in slot 1, the window minimised; the
-# reminder's box must come, and after it the window must be back. Only X
-# tools and the windows' titles are used. Both starts have no session bus
-# and a home folder of their own; the second is watched by strace all the
-# while: it must start no process, write no file and use no socket but the
-# display's.
+# reminder's box must come, the window must ask for attention while it is up,
+# and after it the window must be back. Only X tools and the windows' titles
+# are used. Both starts have no session bus and a home folder of their own.
+# Without a sound server (as given, `silent`) the second is watched by strace
+# all the while: it must start no process, write no file, use no socket but
+# the display's, and say nothing. With `sound`, a sound server of its own with
+# a null sink must see exactly one stream played for the reminder.
 program=$1
-for tool in Xvfb openbox xdotool xprop xwininfo strace; do
+mode=${2:-silent}
+tools="Xvfb openbox xdotool xprop xwininfo strace"
+[ "$mode" = sound ] && tools="$tools pulseaudio pactl"
+for tool in $tools; do
     command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
 done
 work=$(mktemp -d)
-cleanup() { kill $pid $wm $xvfb 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill $pid $wm $xvfb $listener $server 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
@@ -22,6 +27,22 @@ export DISPLAY=":$(cat "$work/display")"
 HOME=$work openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5
+# A runtime folder, as every desktop session has, with or without a sound server in it.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset PULSE_SERVER
+if [ "$mode" = sound ]; then
+    HOME="$work/server" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm \
+        --load="module-native-protocol-unix" --load="module-null-sink" >"$work/server.log" 2>&1 &
+    server=$!
+    i=0; while ! pactl info >/dev/null 2>&1 && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+    pactl info >/dev/null 2>&1 || { echo "SKIPPED: the sound server did not start"; exit 77; }
+    pactl subscribe >"$work/events" 2>&1 &
+    listener=$!
+    tracer=""
+else
+    tracer="strace -ff -qq -o $work/trace -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect"
+fi
 fail() { echo "FAILED: $1"; cat "$work/output"; exit 1; }
 # The id of the shown window with exactly this title, within `seconds`.
 window() {
@@ -48,8 +69,7 @@ wait $pid || fail "Cancel on the start-up question ended with status $?"
 echo "Cancel on the start-up question ends the program with status 0"
 
 env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
-    strace -ff -qq -o "$work/trace" -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect \
-    "$program" >"$work/output" 2>&1 &
+    $tracer "$program" >"$work/output" 2>&1 &
 pid=$!
 question=$(window 钟约系统 15) || fail "no start-up question"
 xdotool windowactivate --sync "$question" 2>/dev/null; keys Return
@@ -93,11 +113,21 @@ reminder=$(window 钟约系统 40) || fail "no reminder within 40 seconds"
 # Its title bar has room for the title beside the window manager's buttons.
 width=$(xwininfo -id "$reminder" | awk '/Width:/ { print $2 }')
 [ "$width" -ge 150 ] || fail "the reminder's box is only $width px wide: no room for its title"
+sleep 0.3
+xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_DEMANDS_ATTENTION ||
+    fail "the window does not ask for attention while the reminder is up: $(xprop -id "$main" _NET_WM_STATE WM_HINTS)"
 xdotool windowactivate --sync "$reminder" 2>/dev/null; keys Return
 sleep 1
 xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN && fail "the window stayed minimised"
 window 青竹白鹭2 2 >/dev/null || fail "the window is not shown after the reminder"
-echo "the reminder came and brought the window back"
+echo "the reminder came, the window asked for attention and came back"
+if [ "$mode" = sound ]; then
+    streams=$(grep -c "'new' on sink-input" "$work/events")
+    [ "$streams" -eq 1 ] || fail "$streams sounds played for one reminder"
+    echo "one sound played for the reminder"
+    exit 0
+fi
+[ -s "$work/output" ] && fail "the program said something"
 # One record per thread, so that no call is split between two lines.
 cat "$work"/trace.* >"$work/trace"
 "$(dirname "$0")/trace_check.sh" "$work/trace" "${DISPLAY#:}" || exit 1

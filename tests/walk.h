@@ -308,6 +308,9 @@ private:
                 (boxes[i].echo != tk::Echo::Secret || !boxes[i].defaultText.empty())) {
                 return "a password was asked for in clear: " + boxes[i].text;
             }
+            if ((boxes[i].alert == tk::Alert::Reminder) != boxes[i].text.ends_with("提醒")) {
+                return "a box rang that is no reminder, or a reminder did not: " + boxes[i].text;
+            }
         }
         boxesSeen_ = boxes.size();
         return {};

@@ -1,17 +1,29 @@
 #pragma once
 
+#include <QApplication>
+
 #include "app/app.h"
 #include "forms/identity.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
+#include "qt/reminder_sound.h"
 #include "toolkit/program.h"
 
 // The whole program on the real Qt platform services, its windows' views
 // ready to be made; what main(), the benchmarks and the screenshots run.
 // Needs a QApplication.
 struct ProgramOnQt {
-    ProgramOnQt() { platform.dialogs.setNameForEmptyTitles(identity::kName); }
+    ProgramOnQt() {
+        platform.dialogs.setNameForEmptyTitles(identity::kName);
+        // The task bar marks the main window, also where the window manager
+        // keeps the box from coming to the front.
+        platform.dialogs.setReminderShownHook([this] {
+            reminderSound.play();
+            QApplication::alert(&views.of(app.mainForm).window());
+        });
+    }
 
+    qtview::ReminderSound reminderSound{identity::kName, identity::kDesktopId};
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};

@@ -67,26 +67,29 @@ double QtClock::secondsSinceMidnight() {
     return msecsOfDay() / 1000.0;
 }
 
-int QtDialogs::run(QDialog& box, const std::string& title) {
+int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
     box.setWindowTitle(shownLines(title.empty() ? emptyTitle_ : title));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (shownHook_) {
-        QTimer::singleShot(0, &box, [this, &box] {
-            if (box.isVisible()) shownHook_(box);
+    const bool reminding = alert == tk::Alert::Reminder && reminderShownHook_;
+    if (shownHook_ || reminding) {
+        QTimer::singleShot(0, &box, [this, &box, reminding] {
+            if (!box.isVisible()) return;
+            if (shownHook_) shownHook_(box);
+            if (reminding) reminderShownHook_();
         });
     }
     return box.exec();
 }
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
-                              const std::string& title) {
+                              const std::string& title, tk::Alert alert) {
     MessageBox box(QMessageBox::NoIcon, QString(), shownLines(text), QMessageBox::NoButton);
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel != nullptr ? cancel : ok);
-    run(box, title);
+    run(box, title, alert);
     return box.clickedButton() == ok ? tk::Answer::Ok : tk::Answer::Cancel;
 }
 
@@ -98,7 +101,8 @@ std::string QtDialogs::input(const std::string& prompt, const std::string& title
     box.setTextValue(shownLines(defaultText));
     box.setOkButtonText("确定");
     box.setCancelButtonText("取消");
-    return run(box, title) == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+    return run(box, title, tk::Alert::None) == QDialog::Accepted ? box.textValue().toStdString()
+                                                                 : std::string();
 }
 
 void QtDialogs::pressOk(QDialog& box) {

@@ -21,8 +21,8 @@ public:
 // whatever the system's language.
 class QtDialogs : public tk::Dialogs {
 public:
-    tk::Answer message(const std::string& text, tk::Buttons buttons,
-                       const std::string& title) override;
+    tk::Answer message(const std::string& text, tk::Buttons buttons, const std::string& title,
+                       tk::Alert alert) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, tk::Echo echo) override;
 
@@ -30,12 +30,15 @@ public:
     void setNameForEmptyTitles(const std::string& name) { emptyTitle_ = name; }
     // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
     void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
+    // Runs as soon as a reminder's box is on screen: the sound, the call for attention.
+    void setReminderShownHook(std::function<void()> hook) { reminderShownHook_ = std::move(hook); }
     // Answers a box as Enter would: 确定.
     static void pressOk(QDialog& box);
 
 private:
-    int run(QDialog& box, const std::string& title);
+    int run(QDialog& box, const std::string& title, tk::Alert alert);
     std::function<void(QDialog&)> shownHook_;
+    std::function<void()> reminderShownHook_;
     std::string emptyTitle_;
 };
 

@@ -1,17 +1,13 @@
 #include "qt/window_frame.h"
 
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <string_view>
 
 #include "qt/palette.h"
+#include "qt/x11.h"
 #include "toolkit/form.h"
 #include "toolkit/types.h"
 
@@ -46,16 +42,6 @@ std::array<std::uint32_t, 5> hintsFor(const tk::FormDesign& design) {
     return {kFunctions | kDecorations, functions, decorations, 0, 0};
 }
 }  // namespace mwm
-
-xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr);
-    const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return found;
-}
 
 }  // namespace
 
@@ -93,9 +79,7 @@ void drawDialogBorder(QPainter& painter, const QRect& window, int width) {
 }
 
 void askWindowManager(QWidget& window, const tk::FormDesign& design) {
-    // The offscreen platform answers too, with no connection.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (connection == nullptr) return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t motif = atom(connection, "_MOTIF_WM_HINTS");

@@ -14,7 +14,7 @@ void Tasks::pollTick(int n) {
 
 void Tasks::deliver(int n) {
     tk::Program& program = f.program();
-    program.messageBox(texts(n).reminder, tk::Buttons::Ok, "");
+    program.messageBox(texts(n).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
     f.show();
     f.setWindowState(tk::WindowState::Normal);
     controls(n).timer.setInterval(0);

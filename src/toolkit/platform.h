@@ -12,6 +12,9 @@ enum class Buttons { Ok, OkCancel };
 enum class Answer { Ok = 1, Cancel = 2 };
 // How an input box shows what is typed: as it is, or as "*" for a password.
 enum class Echo { Plain, Secret };
+// A reminder's box also rings the desktop's event sound and asks for the
+// person's attention; every other box comes silently.
+enum class Alert { None, Reminder };
 
 class Clock {
 public:
@@ -27,7 +30,8 @@ public:
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual Answer message(const std::string& text, Buttons buttons, const std::string& title) = 0;
+    virtual Answer message(const std::string& text, Buttons buttons, const std::string& title,
+                           Alert alert) = 0;
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText, Echo echo) = 0;
 };

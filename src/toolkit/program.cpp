@@ -19,10 +19,11 @@ private:
 };
 }  // namespace
 
-Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title) {
+Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title,
+                           Alert alert) {
     if (ended_) return Answer::Cancel;
     ModalScope modal(modalDepth_);
-    const Answer answer = platform_.dialogs.message(text, buttons, title);
+    const Answer answer = platform_.dialogs.message(text, buttons, title, alert);
     return ended_ ? Answer::Cancel : answer;
 }
 

@@ -21,7 +21,8 @@ public:
     TimerService& timers() { return platform_.timers; }
 
     // Modal boxes. After the end none opens: a message gives Cancel, an input "".
-    Answer messageBox(const std::string& text, Buttons buttons, const std::string& title);
+    Answer messageBox(const std::string& text, Buttons buttons, const std::string& title,
+                      Alert alert = Alert::None);
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText, Echo echo = Echo::Plain);
     bool modalOpen() const { return modalDepth_ > 0; }

@@ -15,8 +15,9 @@ Reply ScriptedBoxes::next(const BoxRecord& record) {
     return reply;
 }
 
-Answer ScriptedBoxes::message(const std::string& text, Buttons buttons, const std::string& title) {
-    const Reply reply = next({false, text, title, buttons, {}});
+Answer ScriptedBoxes::message(const std::string& text, Buttons buttons, const std::string& title,
+                              Alert alert) {
+    const Reply reply = next({false, text, title, buttons, {}, Echo::Plain, alert});
     return buttons == Buttons::Ok ? Answer::Ok : reply.answer;
 }
 

@@ -16,6 +16,7 @@ struct BoxRecord {
     Buttons buttons = Buttons::Ok;
     std::string defaultText;
     Echo echo = Echo::Plain;
+    Alert alert = Alert::None;
 };
 
 struct Reply {
@@ -38,7 +39,8 @@ inline Reply typed(std::string text) {
 // reply a box is answered by the fallback, which presses OK unless replaced.
 class ScriptedBoxes : public Dialogs {
 public:
-    Answer message(const std::string& text, Buttons buttons, const std::string& title) override;
+    Answer message(const std::string& text, Buttons buttons, const std::string& title,
+                   Alert alert) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, Echo echo) override;
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <xcb/xcb.h>
+#include <string_view>
+
+namespace qtview {
+
+// The connection Qt talks to the X server on; none on other platforms
+// (offscreen, Wayland), which answer Qt's question too.
+xcb_connection_t* x11Connection();
+
+xcb_atom_t atom(xcb_connection_t* connection, std::string_view name);
+
+}  // namespace qtview
