@@ -10,7 +10,12 @@
 #include "security/task_passwords.h"
 #include "shell/shell.h"
 #include "shell/splash.h"
-#include "tasks/tasks.h"
+#include "tasks/cancelling.h"
+#include "tasks/delivery.h"
+#include "tasks/information.h"
+#include "tasks/scheduling.h"
+#include "tasks/task_panel.h"
+#include "tasks/task_slots.h"
 
 // The whole program on the control model: its windows and the subsystems
 // bound to them. start() opens the splash window, and all else follows.
@@ -25,8 +30,13 @@ public:
     GameForm gameForm;
     ActivityLog log{mainForm.logBox};
     DisplaySettings display{mainForm};
-    Tasks tasks{mainForm, log};
-    TaskPasswords taskPasswords{mainForm, tasks, log};
+    TaskSlots tasks;
+    TaskPanel taskPanel{mainForm, tasks};
+    Scheduling scheduling{mainForm, tasks, taskPanel, log};
+    Delivery delivery{mainForm, tasks, log};
+    TaskInformation taskInformation{mainForm, tasks, taskPanel, log};
+    Cancelling cancelling{mainForm, tasks, taskPanel, log};
+    TaskPasswords taskPasswords{mainForm, tasks, taskPanel, log};
     ExitPassword exitPassword{mainForm};
     Shell shell{mainForm, tasks, display, exitPassword};
     Hints hints{mainForm};

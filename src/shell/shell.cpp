@@ -2,26 +2,22 @@
 
 #include "forms/look.h"
 #include "security/exit_password.h"
-#include "tasks/tasks.h"
+#include "tasks/task_slots.h"
 #include "toolkit/program.h"
 
 namespace {
 const char* const kTitle = "钟约系统";
 }
 
-Shell::Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock)
+Shell::Shell(MainForm& form, const TaskSlots& tasks, DisplaySettings& display,
+             const ExitPassword& lock)
     : f(form), tasks_(tasks), display_(display), lock_(lock) {
-    f.onLoad.bind([this] { load(); });
     f.onUnload.bind([this] { closedByWindowSystem(); });
     f.hideWindow.onClick.bind([this] { hideWindow(); });
     f.quit.onClick.bind([this] { quit(); });
     f.quit.onMouseMove.bind([this] { hintQuit(); });
     f.titleClock.onTick.bind([this] { tickTitleClock(); });
     f.blinkTimer.onTick.bind([this] { blinkLog(); });
-}
-
-void Shell::load() {
-    tasks_.setScheduleMode(1);
 }
 
 void Shell::closedByWindowSystem() {

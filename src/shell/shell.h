@@ -6,20 +6,20 @@
 
 #include <string>
 
-class Tasks;
+class TaskSlots;
 class ExitPassword;
 
-// The main window's own behaviour: its load step, the title clock, the
-// blinking of the log, hiding it, leaving the program by 退出, and what
-// happens when the window is closed by the window system.
+// The main window's own behaviour: the title clock, the blinking of the log,
+// hiding it, leaving the program by 退出, and what happens when the window is
+// closed by the window system.
 class Shell {
 public:
-    Shell(MainForm& form, Tasks& tasks, DisplaySettings& display, const ExitPassword& lock);
+    Shell(MainForm& form, const TaskSlots& tasks, DisplaySettings& display,
+          const ExitPassword& lock);
 
     float blinkPhase() const { return blinkPhase_; }
 
 private:
-    void load();
     void closedByWindowSystem();
     void hideWindow();
     void quit();
@@ -30,7 +30,7 @@ private:
     void blinkLog();
 
     MainForm& f;
-    Tasks& tasks_;
+    const TaskSlots& tasks_;
     DisplaySettings& display_;
     const ExitPassword& lock_;
     float blinkPhase_ = 0;
