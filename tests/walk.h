@@ -278,7 +278,7 @@ private:
                             &f_.slotButton4}[static_cast<std::size_t>(n - 1)];
             const bool running = app_.tasks.isRunning(n);
             if ((button.caption() == "任务" + name + "(进行)") != running) {
-                return "slot " + name + "'s caption disagrees with its timer";
+                return "slot " + name + "'s caption disagrees with its state";
             }
             int& open = outstanding_[static_cast<std::size_t>(n - 1)];
             for (std::size_t at = 0;

@@ -12,7 +12,12 @@
 #include "shell/shell.h"
 #include "shell/splash.h"
 #include "shell/title_clock.h"
-#include "tasks/tasks.h"
+#include "tasks/cancelling.h"
+#include "tasks/delivery.h"
+#include "tasks/information.h"
+#include "tasks/scheduling.h"
+#include "tasks/task_panel.h"
+#include "tasks/task_slots.h"
 
 // The whole program on the control model: its windows and the subsystems
 // bound to them. start() opens the splash window, and all else follows.
@@ -28,8 +33,13 @@ public:
     ActivityLog log{mainForm.logBox};
     TitleClock titleClock{mainForm};
     DisplaySettings display{mainForm, titleClock};
-    Tasks tasks{mainForm, log};
-    TaskPasswords taskPasswords{mainForm, tasks, log};
+    TaskSlots tasks;
+    TaskPanel taskPanel{mainForm, tasks};
+    Scheduling scheduling{mainForm, tasks, taskPanel, log};
+    Delivery delivery{mainForm, tasks, log};
+    TaskInformation taskInformation{mainForm, tasks, taskPanel, log};
+    Cancelling cancelling{mainForm, tasks, taskPanel, log};
+    TaskPasswords taskPasswords{mainForm, tasks, taskPanel, log};
     ExitPassword exitPassword{mainForm};
     SettingsPanel settingsPanel{mainForm, exitPassword};
     Shell shell{mainForm, tasks, exitPassword};

@@ -1,30 +1,12 @@
 #include "security/task_passwords.h"
 
-#include <array>
-
 #include "forms/panel_layout.h"
+#include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 
-namespace {
-
-struct WrongOldPassword {
-    const char* text;
-    const char* title;
-};
-
-// clang-format off
-constexpr std::array<WrongOldPassword, 4> kWrongOldPassword{{
-    {"原密码1不正确", "猪头！"},
-    {"原密码2不正确", "想做什么？"},
-    {"原密码3不正确", "少来啦你"},
-    {"原密码4不正确", "靠～～～～～！"},
-}};
-// clang-format on
-
-}  // namespace
-
-TaskPasswords::TaskPasswords(MainForm& form, Tasks& tasks, ActivityLog& log)
-    : f(form), tasks_(tasks), log_(log) {
+TaskPasswords::TaskPasswords(MainForm& form, TaskSlots& tasks, const TaskPanel& panel,
+                             ActivityLog& log)
+    : f(form), tasks_(tasks), panel_(panel), log_(log) {
     bind();
 }
 
@@ -38,8 +20,9 @@ void TaskPasswords::bind() {
 // Opens the panel for the selected slot; the old password is asked for only
 // when the slot has one.
 void TaskPasswords::openPanel() {
-    if (!Tasks::isSlot(tasks_.currentSlot())) return;
-    const bool hasPassword = !tasks_.slot(tasks_.currentSlot()).password.empty();
+    const std::optional<int> k = panel_.currentSlot();
+    if (!k) return;
+    const bool hasPassword = !tasks_.slot(*k).password.empty();
     f.oldPassword.setVisible(hasPassword);
     f.oldPasswordCaption.setVisible(hasPassword);
     panel_layout::openPasswordPanel(f, f.passwordPanel,
@@ -51,12 +34,13 @@ void TaskPasswords::openPanel() {
 }
 
 void TaskPasswords::confirmPassword() {
-    const int k = tasks_.currentSlot();
-    if (!Tasks::isSlot(k)) return;
+    const std::optional<int> selected = panel_.currentSlot();
+    if (!selected) return;
+    const int k = *selected;
     tk::Program& program = f.program();
     if (f.oldPassword.text() != tasks_.slot(k).password) {
-        const WrongOldPassword& wrong = kWrongOldPassword[static_cast<std::size_t>(k - 1)];
-        program.messageBox(wrong.text, tk::Buttons::Ok, wrong.title);
+        program.messageBox(slotTexts(k).wrongOldPassword, tk::Buttons::Ok,
+                           slotTexts(k).wrongOldPasswordTitle);
         return;
     }
     const std::string& newPassword = f.newPassword.text();

@@ -2,14 +2,15 @@
 
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
-#include "tasks/tasks.h"
+#include "tasks/task_panel.h"
+#include "tasks/task_slots.h"
 
 // The password panel of the selected slot (设置密码): set a slot's password
 // the first time, or change it after giving the old one. The passwords
 // themselves are the slots' own; this panel only checks and stores them.
 class TaskPasswords {
 public:
-    TaskPasswords(MainForm& form, Tasks& tasks, ActivityLog& log);
+    TaskPasswords(MainForm& form, TaskSlots& tasks, const TaskPanel& panel, ActivityLog& log);
 
 private:
     void bind();
@@ -20,6 +21,7 @@ private:
     void closePanel();
 
     MainForm& f;
-    Tasks& tasks_;
+    TaskSlots& tasks_;
+    const TaskPanel& panel_;
     ActivityLog& log_;
 };

@@ -2,21 +2,16 @@
 
 #include "forms/look.h"
 #include "security/exit_password.h"
-#include "tasks/tasks.h"
+#include "tasks/task_slots.h"
 #include "toolkit/program.h"
 
-Shell::Shell(MainForm& form, Tasks& tasks, const ExitPassword& lock)
+Shell::Shell(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock)
     : f(form), tasks_(tasks), lock_(lock) {
-    f.onLoad.bind([this] { load(); });
     f.onUnload.bind([this] { closedByWindowSystem(); });
     f.hideWindow.onClick.bind([this] { hideWindow(); });
     f.quit.onClick.bind([this] { quit(); });
     f.quit.onMouseMove.bind([this] { hintQuit(); });
     f.blinkTimer.onTick.bind([this] { blinkLog(); });
-}
-
-void Shell::load() {
-    tasks_.setScheduleMode(1);
 }
 
 void Shell::closedByWindowSystem() {

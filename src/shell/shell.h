@@ -4,21 +4,20 @@
 
 #include "forms/main_form.h"
 
-class Tasks;
+class TaskSlots;
 class ExitPassword;
 
-// The main window's own behaviour: its load step, the blinking of the log,
+// The main window's own behaviour: the blinking of the log,
 // hiding it, leaving the program by 退出, and what happens when the window is
 // closed by the window system.
 class Shell {
 public:
-    Shell(MainForm& form, Tasks& tasks, const ExitPassword& lock);
+    Shell(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock);
 
 private:
     // The text colour the log was given last; the first tick gives it white.
     enum class BlinkPhase { Red, White };
 
-    void load();
     void closedByWindowSystem();
     void hideWindow();
     void quit();
@@ -28,7 +27,7 @@ private:
     void blinkLog();
 
     MainForm& f;
-    Tasks& tasks_;
+    const TaskSlots& tasks_;
     const ExitPassword& lock_;
     BlinkPhase blinkPhase_ = BlinkPhase::Red;
 };

@@ -1,76 +1,99 @@
+#include "tasks/cancelling.h"
+
 #include "forms/panel_layout.h"
-#include "tasks/tasks.h"
+#include "tasks/slot_controls.h"
+#include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 
-void Tasks::cancelTask() {
-    const int k = currentSlot_;
-    if (!isSlot(k)) return;
-    if (!slot(k).password.empty()) {
+Cancelling::Cancelling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log)
+    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+    bind();
+}
+
+void Cancelling::bind() {
+    f.cancelTask.onClick.bind([this] { cancelTask(); });
+    f.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
+    f.confirmCancel.onClick.bind([this] { confirmCancel(); });
+    f.dismissCancel.onClick.bind([this] { dismissCancel(); });
+    f.continueTask.onClick.bind([this] { continueTask(); });
+}
+
+void Cancelling::cancelTask() {
+    const std::optional<int> k = panel_.currentSlot();
+    if (!k) return;
+    if (!tasks_.slot(*k).password.empty()) {
         openCancelPanel();
         return;
     }
-    if (isRunning(k) &&
+    if (tasks_.isRunning(*k) &&
         f.program().messageBox("任务正在进行，你确定要取消吗？", tk::Buttons::OkCancel,
                                "真的吗？") != tk::Answer::Ok) {
         return;
     }
-    cancel(k);
+    cancelSlot(*k);
 }
 
 // The hint names the slot's protection, whether or not a task runs in it.
-void Tasks::hintCancelRule() {
+void Cancelling::hintCancelRule() {
     f.hintLine.setCaption("取消当前任务");
-    const int k = currentSlot_;
-    if (isSlot(k) && !slot(k).password.empty()) f.hintLine.setCaption(texts(k).protectedHint);
+    const std::optional<int> k = panel_.currentSlot();
+    if (k && !tasks_.slot(*k).password.empty()) f.hintLine.setCaption(slotTexts(*k).protectedHint);
 }
 
-void Tasks::cancel(int k) {
-    log_.write(f.program().clockText() + texts(k).cancelled);
-    controls(k).button.setCaption(texts(k).waitingCaption);
-    controls(k).timer.setInterval(0);
-    f.titleBox.setText(texts(k).defaultTitle);
+// Whether a task runs or only a draft is open: the slot waits again, without
+// a password, and the panel closes.
+void Cancelling::cancelSlot(int k) {
+    log_.write(f.program().clockText() + slotTexts(k).cancelled);
+    slotButton(f, k).setCaption(slotTexts(k).waitingCaption);
+    pollTimer(f, k).setInterval(0);
+    tasks_.end(k);
+    f.titleBox.setText(slotTexts(k).defaultTitle);
     f.contentBox.setText("");
-    offerStart(true);
+    panel_.offerStart(true);
     f.cancelTask.setEnabled(false);
-    closePanel();
+    panel_.close();
 }
 
-void Tasks::openCancelPanel() {
+void Cancelling::refuseCancel(int k) {
+    f.program().messageBox("密码不正确，你没有权限取消他人的任务！", tk::Buttons::Ok,
+                           slotTexts(k).refusalTitle);
+    log_.write(f.program().clockText() + slotTexts(k).refused);
+}
+
+void Cancelling::openCancelPanel() {
     panel_layout::openPasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel, &f.workArea});
     f.cancelPassword.setText("");
     f.setDefaultButton(f.confirmCancel);
 }
 
-void Tasks::confirmCancel() {
-    const int k = currentSlot_;
-    if (isSlot(k)) {
-        if (f.cancelPassword.text() == slot(k).password) {
-            cancel(k);
-            slots_[index(k)].password.clear();
+void Cancelling::confirmCancel() {
+    const std::optional<int> k = panel_.currentSlot();
+    if (k) {
+        if (f.cancelPassword.text() == tasks_.slot(*k).password) {
+            cancelSlot(*k);
         } else {
-            f.program().messageBox("密码不正确，你没有权限取消他人的任务！", tk::Buttons::Ok,
-                                   texts(k).refusalTitle);
-            log_.write(f.program().clockText() + texts(k).refused);
+            refuseCancel(*k);
         }
     }
-    // Back to the task settings panel, which shows 继续任务 whatever the
-    // slot's state; the working area stays disabled.
+    // After a refusal the task settings panel shows 继续任务 whatever the
+    // slot's state, and the working area stays disabled; after a cancel the
+    // panel is closed already and the working area usable.
     closeCancelPanel();
-    offerStart(false);
+    panel_.offerStart(false);
 }
 
 // Unlike a refusal, 取消 makes the working area usable again.
-void Tasks::dismissCancel() {
+void Cancelling::dismissCancel() {
     closeCancelPanel();
     f.workArea.setEnabled(true);
 }
 
-void Tasks::closeCancelPanel() {
+void Cancelling::closeCancelPanel() {
     panel_layout::closePasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel});
     f.cancelPassword.setText("");
     f.setDefaultButton(f.startTask);
 }
 
-void Tasks::continueTask() {
-    closePanel();
+void Cancelling::continueTask() {
+    panel_.close();
 }

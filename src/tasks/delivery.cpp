@@ -1,29 +1,39 @@
+#include "tasks/delivery.h"
+
 #include "forms/look.h"
-#include "tasks/tasks.h"
+#include "tasks/slot_controls.h"
+#include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 
-void Tasks::pollTick(int n) {
-    TaskSlot& s = slots_[index(n)];
+Delivery::Delivery(MainForm& form, TaskSlots& tasks, ActivityLog& log)
+    : f(form), tasks_(tasks), log_(log) {
+    for (int n = 1; n <= TaskSlots::kCount; ++n) {
+        pollTimer(f, n).onTick.bind([this, n] { pollTick(n); });
+    }
+}
+
+void Delivery::pollTick(int n) {
+    const TaskSlot& s = tasks_.slot(n);
     if (s.delivering || !due_time::isDue(f.program().clockText(), s.remindTime)) return;
     // Marked for as long as its box is open: a tick of its own that comes in
     // meanwhile may still fall into the two-second window.
-    s.delivering = true;
+    tasks_.setDelivering(n, true);
     deliver(n);
-    s.delivering = false;
+    tasks_.setDelivering(n, false);
 }
 
-void Tasks::deliver(int n) {
+void Delivery::deliver(int n) {
     tk::Program& program = f.program();
-    program.messageBox(texts(n).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
+    program.messageBox(slotTexts(n).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
     f.show();
     f.setWindowState(tk::WindowState::Normal);
-    controls(n).timer.setInterval(0);
+    pollTimer(f, n).setInterval(0);
     f.logBox.setBackColor(look::kBlack);
     f.blinkTimer.setInterval(330);
-    const TaskSlot& s = slot(n);
+    const TaskSlot& s = tasks_.slot(n);
     const std::string& nl = ActivityLog::newLine;
     log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + "标题：" + s.title +
                nl + "提醒内容：" + s.content + nl + "任务完成" + nl);
-    controls(n).button.setCaption(texts(n).waitingCaption);
-    slots_[index(n)].password.clear();
+    slotButton(f, n).setCaption(slotTexts(n).waitingCaption);
+    tasks_.end(n);
 }

@@ -1,15 +1,23 @@
-#include "tasks/tasks.h"
+#include "tasks/information.h"
+
+#include "toolkit/clock_text.h"
 #include "toolkit/program.h"
 
-void Tasks::reportTask() {
-    const int k = currentSlot_;
-    if (!isSlot(k)) return;
+TaskInformation::TaskInformation(MainForm& form, const TaskSlots& tasks, const TaskPanel& panel,
+                                 ActivityLog& log)
+    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+    f.taskInfo.onClick.bind([this] { reportTask(); });
+}
+
+void TaskInformation::reportTask() {
+    const std::optional<int> k = panel_.currentSlot();
+    if (!k) return;
     const std::string& nl = ActivityLog::newLine;
-    if (!isRunning(k)) {
+    if (!tasks_.isRunning(*k)) {
         log_.write("当前任务：（无）" + nl + "正等待您的设置");
         return;
     }
-    const TaskSlot& s = slot(k);
+    const TaskSlot& s = tasks_.slot(*k);
     tk::Clock& clock = f.program().clock();
     const double now = clock.secondsSinceMidnight();
     // In its due window the reminder is due now, not a day from now.

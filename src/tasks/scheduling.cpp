@@ -1,20 +1,19 @@
-#include "tasks/tasks.h"
+#include "tasks/scheduling.h"
+
+#include "tasks/slot_controls.h"
+#include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 #include "toolkit/text.h"
 
-void Tasks::chooseClockTime() {
-    scheduleMode_ = 1;
-    enableClockTimeCombos(true);
+Scheduling::Scheduling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log)
+    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+    f.startTask.onClick.bind([this] { startTask(); });
 }
 
-void Tasks::chooseDuration() {
-    scheduleMode_ = 2;
-    enableClockTimeCombos(false);
-}
-
-void Tasks::startTask() {
-    const int n = currentSlot_;
-    if (!isSlot(n) || !checkEntries()) return;
+void Scheduling::startTask() {
+    const std::optional<int> selected = panel_.currentSlot();
+    if (!selected || !checkEntries()) return;
+    const int n = *selected;
     const due_time::DueTime due = dueTimeFromEntries();
 
     tk::Program& program = f.program();
@@ -23,28 +22,24 @@ void Tasks::startTask() {
         tk::Buttons::Ok, "任务ＯＫ");
     const std::string title = f.titleBox.text();
     const std::string content = f.contentBox.text();
-    offerStart(false);
+    panel_.offerStart(false);
     f.cancelTask.setEnabled(true);
-    closePanel();
+    panel_.close();
 
-    controls(n).button.setCaption(texts(n).runningCaption);
-    TaskSlot& s = slots_[index(n)];
-    s.title = title;
-    s.content = content;
-    s.remindTime = due.text;
-    s.remindSeconds = due.seconds;
-    controls(n).timer.setInterval(kRunningInterval);
+    slotButton(f, n).setCaption(slotTexts(n).runningCaption);
+    tasks_.start(n, title, content, due);
+    pollTimer(f, n).setInterval(kPollInterval);
     log_.write(program.clockText() + "->任务" + std::to_string(n) + "开始");
 }
 
 // The first failing check shows its message and the start goes no further.
-bool Tasks::checkEntries() {
+bool Scheduling::checkEntries() {
     tk::Program& program = f.program();
     if (f.contentBox.text().empty()) {
         program.messageBox("请写入本任务的“提醒内容”", tk::Buttons::Ok, "");
         return false;
     }
-    if (scheduleMode_ == 1) {
+    if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
         if (tk::characterCount(f.clockHour.text() + f.clockMinute.text() + f.clockSecond.text()) !=
             6) {
             program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "怎么搞的啊？");
@@ -65,8 +60,8 @@ bool Tasks::checkEntries() {
     return true;
 }
 
-due_time::DueTime Tasks::dueTimeFromEntries() {
-    if (scheduleMode_ == 1) {
+due_time::DueTime Scheduling::dueTimeFromEntries() {
+    if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
         return due_time::atClockTime(f.clockHour.text(), f.clockMinute.text(),
                                      f.clockSecond.text());
     }

@@ -2,12 +2,12 @@
 
 namespace {
 
-class SlotSelectionTest : public AppTest {
+class TaskPanelTest : public AppTest {
 protected:
-    SlotSelectionTest() { startAt(10, 0, 0, 400); }
+    TaskPanelTest() { startAt(10, 0, 0, 400); }
 };
 
-TEST_F(SlotSelectionTest, WaitingSlotOpensAFreshEditorWhateverWasShownBefore) {
+TEST_F(TaskPanelTest, WaitingSlotOpensAFreshEditorWhateverWasShownBefore) {
     ASSERT_TRUE(User::click(f.slotButton1));
     ASSERT_TRUE(User::retype(f.titleBox, "旧标题"));
     ASSERT_TRUE(User::type(f.contentBox, "旧内容"));
@@ -17,12 +17,11 @@ TEST_F(SlotSelectionTest, WaitingSlotOpensAFreshEditorWhateverWasShownBefore) {
     ASSERT_FALSE(f.taskPanel.visible());
 
     ASSERT_TRUE(User::click(f.slotButton2));
-    EXPECT_EQ(app.tasks.currentSlot(), 2);
+    EXPECT_EQ(app.taskPanel.currentSlot(), 2);
     EXPECT_EQ(f.titleBox.text(), "任务2");
     EXPECT_EQ(f.contentBox.text(), "");
     EXPECT_TRUE(f.atClockTime.value());
     EXPECT_FALSE(f.afterDuration.value());
-    EXPECT_EQ(app.tasks.scheduleMode(), 1);
     for (tk::ComboBox* combo : {&f.clockHour, &f.clockMinute, &f.clockSecond}) {
         EXPECT_TRUE(User::canReach(*combo));
         EXPECT_EQ(combo->backColor(), 0x80000005u);
@@ -34,12 +33,14 @@ TEST_F(SlotSelectionTest, WaitingSlotOpensAFreshEditorWhateverWasShownBefore) {
     EXPECT_EQ(f.durationHours.text() + f.durationMinutes.text() + f.durationSeconds.text(),
               "010203")
         << "the lists keep their selections";
-    EXPECT_TRUE(User::canReach(f.startTask));
     EXPECT_FALSE(f.continueTask.visible());
     EXPECT_TRUE(User::canReach(f.cancelTask));
+    ASSERT_TRUE(User::type(f.contentBox, "新内容"));
+    ASSERT_TRUE(User::click(f.startTask));
+    EXPECT_EQ(p.boxes.last().title, "怎么搞的啊？") << "clock-time mode, whose lists are empty";
 }
 
-TEST_F(SlotSelectionTest, RunningSlotIsShownReadOnlyWithContinueInPlaceOfStart) {
+TEST_F(TaskPanelTest, RunningSlotIsShownReadOnlyWithContinueInPlaceOfStart) {
     startTask(3, "11:00:00", {.title = "周会", .content = "带电脑"});
 
     ASSERT_TRUE(User::click(f.slotButton3));
@@ -56,7 +57,7 @@ TEST_F(SlotSelectionTest, RunningSlotIsShownReadOnlyWithContinueInPlaceOfStart) 
     EXPECT_TRUE(User::canReach(f.cancelTask));
 }
 
-TEST_F(SlotSelectionTest, OpenPanelLocksTheSlotButtonsAndGrowsTheLayoutUntilClosed) {
+TEST_F(TaskPanelTest, OpenPanelLocksTheSlotButtonsAndGrowsTheLayoutUntilClosed) {
     ASSERT_TRUE(User::click(f.slotButton4));
     EXPECT_EQ(f.height(), 4110 + 2160);
     EXPECT_EQ(f.slotArea.height(), 2895);
@@ -66,7 +67,7 @@ TEST_F(SlotSelectionTest, OpenPanelLocksTheSlotButtonsAndGrowsTheLayoutUntilClos
         EXPECT_FALSE(User::click(*b)) << b->name();
     }
     EXPECT_FALSE(User::canReach(f.quit)) << "the working area is disabled";
-    EXPECT_EQ(app.tasks.currentSlot(), 4);
+    EXPECT_EQ(app.taskPanel.currentSlot(), 4);
 }
 
 }  // namespace

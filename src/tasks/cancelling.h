@@ -1,0 +1,32 @@
+#pragma once
+
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
+#include "tasks/task_panel.h"
+#include "tasks/task_slots.h"
+
+// Cancelling the selected slot's task (取消任务), or going back to it (继续任务).
+// A slot with a password is cancelled only with the right password, given in
+// its own panel below the task settings panel; a running slot without one
+// after a question.
+class Cancelling {
+public:
+    Cancelling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log);
+
+private:
+    void bind();
+    void cancelTask();
+    void hintCancelRule();
+    void confirmCancel();
+    void dismissCancel();
+    void continueTask();
+    void cancelSlot(int k);
+    void refuseCancel(int k);
+    void openCancelPanel();
+    void closeCancelPanel();
+
+    MainForm& f;
+    TaskSlots& tasks_;
+    TaskPanel& panel_;
+    ActivityLog& log_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
+#include "tasks/task_slots.h"
+
+// Each running slot's poll timer looks at the clock once a second; on the due
+// second the reminder is shown, the window brought back, the log set blinking
+// with a report on top, and the slot waits again.
+class Delivery {
+public:
+    Delivery(MainForm& form, TaskSlots& tasks, ActivityLog& log);
+
+private:
+    void pollTick(int n);
+    void deliver(int n);
+
+    MainForm& f;
+    TaskSlots& tasks_;
+    ActivityLog& log_;
+};

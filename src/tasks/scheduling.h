@@ -1,0 +1,24 @@
+#pragma once
+
+#include "forms/activity_log.h"
+#include "forms/main_form.h"
+#include "tasks/due_time.h"
+#include "tasks/task_panel.h"
+#include "tasks/task_slots.h"
+
+// Starting a task (开始任务): checks the editor's entries, works out the due
+// time, confirms it in a box, and starts the task in the selected slot.
+class Scheduling {
+public:
+    Scheduling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log);
+
+private:
+    void startTask();
+    bool checkEntries();
+    due_time::DueTime dueTimeFromEntries();
+
+    MainForm& f;
+    TaskSlots& tasks_;
+    TaskPanel& panel_;
+    ActivityLog& log_;
+};

@@ -1,0 +1,38 @@
+#include "tasks/task_slots.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TaskSlots, StartRunsThatSlotAloneAndKeepsItsPassword) {
+    TaskSlots tasks;
+    EXPECT_FALSE(tasks.anyRunning());
+    tasks.setPassword(4, "pw");
+    tasks.start(4, "周会", "带电脑", {"08:30:00", 8 * 3600 + 30 * 60});
+    EXPECT_TRUE(tasks.anyRunning());
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(tasks.isRunning(n), n == 4) << n;
+    const TaskSlot& s = tasks.slot(4);
+    EXPECT_EQ(s.title, "周会");
+    EXPECT_EQ(s.content, "带电脑");
+    EXPECT_EQ(s.remindTime, "08:30:00");
+    EXPECT_EQ(s.remindSeconds, 30600);
+    EXPECT_EQ(s.password, "pw");
+}
+
+TEST(TaskSlots, EndStopsTheSlotAndTakesOnlyItsPassword) {
+    TaskSlots tasks;
+    for (int n : {1, 4}) {
+        tasks.setPassword(n, "pw");
+        tasks.start(n, "周会", "带电脑", {"08:30:00", 30600});
+    }
+    tasks.end(1);
+    EXPECT_FALSE(tasks.isRunning(1));
+    EXPECT_EQ(tasks.slot(1).password, "");
+    EXPECT_EQ(tasks.slot(1).title, "周会") << "the task's fields keep their last values";
+    EXPECT_TRUE(tasks.anyRunning());
+    EXPECT_EQ(tasks.slot(4).password, "pw");
+    tasks.end(4);
+    EXPECT_FALSE(tasks.anyRunning());
+}
+
+}  // namespace
