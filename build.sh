@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
-          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream)
+          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream lintian reuse)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
