@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a fresh Debian 12 machine, builds, and then runs the program
 # (./build.sh run) or every test (./build.sh test).
 set -euo pipefail

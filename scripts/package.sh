@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb, has lintian check it, installs it with apt-get, and starts
 # the installed program offscreen: it must come up and wait at its start-up
 # question.

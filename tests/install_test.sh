@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cmake --install` puts exactly the program, its launcher, its icons, its
 # metainfo, its manual page and its Debian documents into a prefix, and the
 # desktop's own validators accept them; lintian finds no error and no warning
