@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a fresh Debian 12 machine, builds, and then runs the program
 # (./build.sh run) or every test (./build.sh test).
 set -euo pipefail
@@ -7,7 +12,7 @@ cd "$(dirname "$0")"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
-          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream)
+          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream lintian reuse)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CPU time the program uses while it waits: four tasks running, the title
 // clock on and the log blinking, its colours set through the palette; the
 // same without the clock, to show its share; and, as baselines in the same

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one new entry on top of the activity log costs as the log grows, on
 // the real widget (model, push and repaint); as a baseline in the same run,
 // the same entry when the whole text is laid out again, as a plain text box

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How late a reminder box comes after the start of its due second: with the
 // program's timers, which tick just after each turn of the second, and with
 // plain 1000 ms timers started at a random moment, in the same run; then the

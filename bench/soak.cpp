@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The randomized walk for a million steps or more (virtual time: seconds,
 // hours and days passing, the machine asleep now and then), in walks of 2000
 // steps that each end by one of the ways out. Prints steps per second, what

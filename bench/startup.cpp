@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How soon the program shows its start-up question, from the exec of the
 // process to the box's first paint, and how much memory it holds with the
 // main window up; as baselines, the same for a bare Qt window and for a bare

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's icon from its one drawing into the sizes a desktop's
 // hicolor theme holds: icon_sizes DIR writes DIR/NxN/apps/<id>.png.
 #include <QDir>

@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
-# Builds the .deb, installs it with apt-get, and starts the installed program
-# offscreen: it must come up and wait at its start-up question.
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Builds the .deb, has lintian check it, installs it with apt-get, and starts
+# the installed program offscreen: it must come up and wait at its start-up
+# question.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -9,6 +15,8 @@ cmake --build build
 package=$(ls build/zhongyue_*.deb | head -n 1)
 echo "built $package"
 dpkg-deb --field "$package" Package Version Depends
+lintian --fail-on error,warning "$package"
+echo "lintian: no error, no warning"
 DEBIAN_FRONTEND=noninteractive apt-get install -y "./$package" >/dev/null
 echo "installed: $(command -v zhongyue)"
 set +e

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws a window of the program as a person sees it, without a screen, into
 // the PNG file named: the main window (main), with the task panel open for a
 // task being written (panel), a reminder's box over it (reminder), the splash

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Redraws the pictures of the windows shown in the README, without a screen,
 # at 100 % and at 200 %.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program on an X server with a window manager, by the keyboard
 # alone: Cancel on the start-up question must end it at once; then yes to the
 # question, a task due in 30 seconds in slot 1, the window minimised; the

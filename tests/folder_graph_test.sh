@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The source folders include each other without a circle: every include of
 # another folder is an edge, and tsort fails on any loop.
 cd "$1" || exit 1

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Wherever no display can be reached, the program says so in one line and
 # exits with status 2, without aborting; -platform on the command line is
 # honoured (offscreen, it starts and waits at its question).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wall clock's turns as the real Qt timers see them, under a fake clock:
 // the due second, :59, midnight, the clock set back or forward, and a machine
 // that sleeps across a due time. No wall-clock waiting.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every route by which a person acts on the real widgets (mouse, keys,
 // assistive technology, a widget's own setter) reaches the model through its
 // one check, once, and leaves the widget showing the model's value.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The platform services on Qt: how boxes answer when a person closes them,
 // how closing the main window ends the process, and where the precise timers
 // aim, under a fake wall clock.

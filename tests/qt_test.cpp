@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real windows, offscreen: widgets mirror the model, real user actions
 // reach it, real timers and the real clock deliver a reminder.
 #include <gtest/gtest.h>

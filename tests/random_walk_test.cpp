@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random sequences of what a person can do, with fixed seeds,
 // checking after every step what must always hold.
 #include <gtest/gtest.h>

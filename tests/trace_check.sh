@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads an `strace -f` record of the program (execve, clone, fork, open and
 # connect calls): it started no other process, opened no file for writing, and
 # talked over no socket but the X display's (number $2).

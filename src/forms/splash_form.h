@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "forms/look.h"
@@ -17,8 +21,8 @@ public:
     tk::Label& productName = add<tk::Label>("lblProductName", backdrop, {.caption = "钟约", .at = {3120, 1200, 2655, 645}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(32.25, true)});
     tk::Label& platformLine = add<tk::Label>("lblPlatform", backdrop, {.caption = "平台：Windows9x/NT/2000/xp/2003", .at = {2595, 2040, 4155, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
     tk::Label& version = add<tk::Label>("lblVersion", backdrop, {.caption = "版本 1.0", .at = {5295, 2400, 1455, 240}, .back = look::kBlack, .fore = look::kWhite, .font = look::song(12, true), .align = tk::Align::Right});
-    tk::Label& usageLine = add<tk::Label>("lblWarning", backdrop, {.caption = "本软件供个人免费使用，未经许可请勿用于商业用途。", .at = {150, 3660, 6765, 195}, .back = look::kBlack, .fore = look::kWhite});
-    tk::Label& rightsLine = add<tk::Label>("lblCopyright", backdrop, {.caption = "版权所有，保留一切权利", .at = {4440, 2880, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Label& usageLine = add<tk::Label>("lblWarning", backdrop, {.caption = "可依 GNU GPL 第3版或更新版本使用、修改和再发布，不提供任何担保。", .at = {150, 3660, 6765, 195}, .back = look::kBlack, .fore = look::kWhite});
+    tk::Label& rightsLine = add<tk::Label>("lblCopyright", backdrop, {.caption = "© 2026 钟约小组，自由软件", .at = {4440, 2880, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
     tk::Label& maker = add<tk::Label>("lblCompany", backdrop, {.caption = "钟约小组 出品", .at = {4440, 3240, 2415, 255}, .back = look::kBlack, .fore = look::kWhite});
     tk::Timer& handOverTimer = addTimer("Timer1");
     // clang-format on
