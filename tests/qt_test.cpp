@@ -16,17 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <cstring>
-
 #include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
-#include "qt/display_check.h"
 #include "qt/text.h"
 #include "qt_fixture.h"
 #include "tasks/due_time.h"
@@ -352,55 +343,6 @@ TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
 
 TEST(Language, QtsOwnWordsAreChineseToo) {
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "复制(&C)");
-}
-
-TEST(DisplayCheck, QtGetsNoCommandLineButThePlatform) {
-    const char* given[] = {"zhongyue", "-reverse", "-platform", "offscreen", "-style", "windows"};
-    EXPECT_EQ(qtview::qtArguments(6, const_cast<char**>(given)),
-              (std::vector<std::string>{"zhongyue", "-platform", "offscreen"}));
-    EXPECT_EQ(qtview::qtArguments(2, const_cast<char**>(given)),
-              (std::vector<std::string>{"zhongyue"}));
-}
-
-// Decided by connecting: each display that cannot be reached is refused with
-// the one line; a platform that needs none is taken.
-TEST(DisplayCheck, SaysClearlyWhenNoDisplayAnswers) {
-    const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray savedDisplay = qgetenv("DISPLAY");
-    qunsetenv("QT_QPA_PLATFORM");
-    const std::vector<std::string> plain{"zhongyue"};
-    std::string why;
-    for (const char* display : {"", ":4711", "localhost:99", "unix:99", "::x"}) {
-        qputenv("DISPLAY", display);
-        EXPECT_FALSE(qtview::displayAvailable(plain, why)) << display;
-        EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos) << why;
-    }
-    // A socket file for a display, with no server listening behind it.
-    ::mkdir("/tmp/.X11-unix", 01777);
-    const std::string number = std::to_string(4000 + ::getpid() % 1000);
-    const std::string path = "/tmp/.X11-unix/X" + number;
-    ::unlink(path.c_str());
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    const int socketFile = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(socketFile, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    qputenv("DISPLAY", (":" + number).c_str());
-    EXPECT_FALSE(qtview::displayAvailable(plain, why)) << "a socket file nobody listens on";
-    ::close(socketFile);
-    ::unlink(path.c_str());
-
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    qputenv("WAYLAND_DISPLAY", "wayland-nobody-4711");
-    EXPECT_FALSE(qtview::displayAvailable(plain, why));
-    EXPECT_NE(why.find("wayland-nobody-4711"), std::string::npos);
-    EXPECT_TRUE(qtview::displayAvailable({"zhongyue", "-platform", "offscreen"}, why))
-        << "-platform on the command line counts first";
-    qputenv("QT_QPA_PLATFORM", "wayland;offscreen");
-    EXPECT_TRUE(qtview::displayAvailable(plain, why)) << "the first of a list that starts";
-    qunsetenv("WAYLAND_DISPLAY");
-    qputenv("QT_QPA_PLATFORM", saved);
-    qputenv("DISPLAY", savedDisplay);
 }
 
 }  // namespace
