@@ -16,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
 #include "qt/text.h"
 #include "qt_fixture.h"
@@ -64,12 +63,30 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     EXPECT_FALSE(log->toPlainText().contains('\r'));
 }
 
-TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
-    panel_layout::growSlotArea(f, panel_layout::kTaskPanel + panel_layout::kPasswordPanel);
+TEST_F(QtTest, PasswordBoxesEchoStarsTakeSixteenCharactersAndTabInTheirOrder) {
+    f.show();
+    f.slotButton3.click();
+    f.setTaskPassword.click();
     auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.oldPassword));
     EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
     EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
-    EXPECT_EQ(oldPassword->maxLength(), 16);
+    // Characters as the model counts them, two UTF-16 units each here; none
+    // goes between the two halves of one, and a seventeenth is refused
+    // wherever it is typed.
+    auto* newPassword = static_cast<QLineEdit*>(view.widget(f.newPassword));
+    const QString wide = QString::fromUtf8("\U00020000");
+    const auto typeWide = [&] {
+        QTest::sendKeyEvent(QTest::Click, newPassword, Qt::Key_unknown, wide, Qt::NoModifier);
+    };
+    typeWide();
+    newPassword->setCursorPosition(1);
+    QTest::keyClicks(newPassword, "a");
+    newPassword->end(false);
+    for (int typed = 1; typed < 17; ++typed) typeWide();
+    newPassword->setCursorPosition(4);
+    QTest::keyClicks(newPassword, "a");
+    EXPECT_EQ(newPassword->text(), wide.repeated(16));
+    EXPECT_EQ(f.newPassword.text(), wide.repeated(16).toStdString());
     auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
         while ((w->focusPolicy() & Qt::TabFocus) == 0);
