@@ -25,10 +25,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 
-#include "forms/panel_layout.h"
 #include "qt/accessible_names.h"
 #include "qt/display_check.h"
 #include "qt/text.h"
@@ -36,6 +34,15 @@
 #include "tasks/due_time.h"
 
 namespace {
+
+int pixelsOf(QWidget* widget, QColor colour) {
+    const QImage shot = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == colour;
+    }
+    return count;
+}
 
 TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     f.show();
@@ -68,12 +75,29 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     EXPECT_FALSE(log->toPlainText().contains('\r'));
 }
 
-TEST_F(QtTest, PasswordBoxesEchoStarsAndTabInTheirOrder) {
-    panel_layout::growSlotArea(f, panel_layout::kTaskPanel + panel_layout::kPasswordPanel);
+TEST_F(QtTest, PasswordBoxesEchoStarsTakeSixteenCharactersAndTabInTheirOrder) {
+    f.show();
+    f.slotButton3.click();
+    f.setTaskPassword.click();
     auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.oldPassword));
     EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
     EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
-    EXPECT_EQ(oldPassword->maxLength(), 16);
+    // Characters as the model counts them (two UTF-16 units each here): none goes
+    // between the two halves of one, and a seventeenth is refused wherever typed.
+    auto* newPassword = static_cast<QLineEdit*>(view.widget(f.newPassword));
+    const QString wide = QString::fromUtf8("\U00020000");
+    const auto typeWide = [&] {
+        QTest::sendKeyEvent(QTest::Click, newPassword, Qt::Key_unknown, wide, Qt::NoModifier);
+    };
+    typeWide();
+    newPassword->setCursorPosition(1);
+    QTest::keyClicks(newPassword, "a");
+    newPassword->end(false);
+    for (int typed = 1; typed < 17; ++typed) typeWide();
+    newPassword->setCursorPosition(4);
+    QTest::keyClicks(newPassword, "a");
+    EXPECT_EQ(newPassword->text(), wide.repeated(16));
+    EXPECT_EQ(f.newPassword.text(), wide.repeated(16).toStdString());
     auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
         while ((w->focusPolicy() & Qt::TabFocus) == 0);
@@ -227,15 +251,11 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
     EXPECT_EQ(
         pixelAt(log->viewport(), {log->viewport()->width() - 5, log->viewport()->height() - 5}),
         QColor(0, 0, 255));
-    EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
+    ASSERT_FALSE(log->isEnabled()) << "the settings panel holds the working area";
+    EXPECT_GT(pixelsOf(log->viewport(), QColor(255, 0, 0)), 10) << "the chosen text, at once";
     QWidget* backList = widget(f.backColourList);
-    const QImage listImage = backList->grab().toImage();
-    int blue = 0;
-    for (int y = 0; y < listImage.height(); ++y) {
-        for (int x = 0; x < listImage.width(); ++x)
-            blue += listImage.pixelColor(x, y) == QColor(0, 0, 255);
-    }
-    EXPECT_GT(blue, listImage.width() * listImage.height() / 8) << "the list's field is blue";
+    EXPECT_GT(pixelsOf(backList, QColor(0, 0, 255)), backList->width() * backList->height() / 8)
+        << "the list's field is blue";
     EXPECT_EQ(widget(f.textColourList)->palette().color(QPalette::Active, QPalette::ButtonText),
               QColor(255, 0, 0));
 
@@ -243,6 +263,8 @@ TEST_F(QtTest, ChosenColoursReachTheScreen) {
     const QColor before = log->palette().color(QPalette::Active, QPalette::Text);
     ASSERT_TRUE(waitFor(
         [&] { return log->palette().color(QPalette::Active, QPalette::Text) != before; }, 2000));
+    EXPECT_GT(pixelsOf(log->viewport(), log->palette().color(QPalette::Active, QPalette::Text)), 10)
+        << "the blink's colours too";
     QTest::mouseClick(widget(f.closeSettings), Qt::LeftButton);
     QTest::mouseClick(log->viewport(), Qt::LeftButton);
     EXPECT_EQ(f.blinkTimer.interval(), 0);
@@ -345,14 +367,7 @@ TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
 TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
     f.show();
     auto* log = static_cast<QPlainTextEdit*>(widget(f.logBox));
-    const auto pixelsOf = [log](QColor colour) {
-        const QImage shot = log->viewport()->grab().toImage();
-        int count = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == colour;
-        }
-        return count;
-    };
+    const auto pixelsOf = [log](QColor colour) { return ::pixelsOf(log->viewport(), colour); };
     const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0);
     f.logBox.setBackColor(look::kBlack);
     for (int phase = 0; phase < 5; ++phase) {
@@ -381,20 +396,17 @@ TEST(DisplayCheck, QtGetsNoCommandLineButThePlatform) {
               (std::vector<std::string>{"zhongyue"}));
 }
 
-// Decided by connecting: each display that cannot be reached is refused with
-// the one line; a platform that needs none is taken.
-TEST(DisplayCheck, SaysClearlyWhenNoDisplayAnswers) {
-    const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray savedDisplay = qgetenv("DISPLAY");
-    qunsetenv("QT_QPA_PLATFORM");
-    const std::vector<std::string> plain{"zhongyue"};
+// A display counts only when something answers behind its name; a socket
+// file alone (left behind by a server that is gone) does not.
+TEST(DisplayCheck, ADisplayCountsOnlyWhenItAnswers) {
     std::string why;
     for (const char* display : {"", ":4711", "localhost:99", "unix:99", "::x"}) {
-        qputenv("DISPLAY", display);
-        EXPECT_FALSE(qtview::displayAvailable(plain, why)) << display;
-        EXPECT_NE(why.find("QT_QPA_PLATFORM=offscreen"), std::string::npos) << why;
+        EXPECT_FALSE(qtview::xServerAnswers(display, why)) << display;
+        EXPECT_FALSE(why.empty());
     }
-    // A socket file for a display, with no server listening behind it.
+    EXPECT_FALSE(qtview::compositorAnswers("wayland-nobody-4711", "/tmp", why));
+    EXPECT_NE(why.find("wayland-nobody-4711"), std::string::npos);
+
     ::mkdir("/tmp/.X11-unix", 01777);
     const std::string number = std::to_string(4000 + ::getpid() % 1000);
     const std::string path = "/tmp/.X11-unix/X" + number;
@@ -404,22 +416,57 @@ TEST(DisplayCheck, SaysClearlyWhenNoDisplayAnswers) {
     std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
     const int socketFile = ::socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_EQ(::bind(socketFile, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    qputenv("DISPLAY", (":" + number).c_str());
-    EXPECT_FALSE(qtview::displayAvailable(plain, why)) << "a socket file nobody listens on";
+    EXPECT_FALSE(qtview::xServerAnswers(":" + number, why)) << "a socket file nobody listens on";
+    EXPECT_FALSE(qtview::compositorAnswers(path, "", why)) << "a socket file nobody listens on";
+    ::listen(socketFile, 1);
+    EXPECT_TRUE(qtview::compositorAnswers(path, "", why)) << "a socket that is listened on";
     ::close(socketFile);
     ::unlink(path.c_str());
+}
 
-    qputenv("QT_QPA_PLATFORM", "wayland");
-    qputenv("WAYLAND_DISPLAY", "wayland-nobody-4711");
-    EXPECT_FALSE(qtview::displayAvailable(plain, why));
-    EXPECT_NE(why.find("wayland-nobody-4711"), std::string::npos);
-    EXPECT_TRUE(qtview::displayAvailable({"zhongyue", "-platform", "offscreen"}, why))
-        << "-platform on the command line counts first";
-    qputenv("QT_QPA_PLATFORM", "wayland;offscreen");
-    EXPECT_TRUE(qtview::displayAvailable(plain, why)) << "the first of a list that starts";
-    qunsetenv("WAYLAND_DISPLAY");
-    qputenv("QT_QPA_PLATFORM", saved);
-    qputenv("DISPLAY", savedDisplay);
+// For each combination of displays that answer: the X server first, Wayland
+// only without one, said in one line; a platform asked for is kept as asked.
+TEST(PlatformChoice, TheXServerFirstThenWaylandAndAPlatformAskedForIsKept) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string variable;
+        bool x, wayland;
+        std::vector<std::string> qtGets;  // none: no display
+        std::string said;
+    };
+    const std::vector<std::string> plain{"zy"};
+    const auto with = [](const char* name) {
+        return std::vector<std::string>{"zy", "-platform", name};
+    };
+    const std::string noDisplay = "no display: no X here, no Wayland here; to run without a screen";
+    const Case cases[] = {
+        {plain, "", true, false, with("xcb"), ""},
+        {plain, "", true, true, with("xcb"), ""},
+        {plain, "", false, true, with("wayland"), "no X here; running on Wayland"},
+        {plain, "", false, false, {}, noDisplay},
+        {plain, "wayland", true, true, plain, ""},
+        {with("wayland"), "xcb", true, true, with("wayland"), ""},
+        {plain, "xcb", false, true, {}, "no display: no X here; to run without a screen"},
+        {with("offscreen"), "xcb", false, false, with("offscreen"), ""},
+        {plain, "wayland;offscreen", false, false, plain, ""},
+    };
+    const auto probe = [](bool answers, const char* why) {
+        return [answers, why](std::string& said) {
+            said = why;
+            return answers;
+        };
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const qtview::DisplayProbes probes{probe(c.x, "no X here"),
+                                           probe(c.wayland, "no Wayland here")};
+        const qtview::PlatformChoice choice =
+            qtview::choosePlatform(c.arguments, c.variable, probes);
+        EXPECT_EQ(choice.displayAvailable ? choice.qtArguments : std::vector<std::string>{},
+                  c.qtGets);
+        EXPECT_EQ(choice.message.substr(0, c.said.size()), c.said);
+        EXPECT_EQ(choice.message.empty(), c.said.empty());
+    }
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "launch/launch.h"
 
-#include <QApplication>
 #include <fontconfig/fontconfig.h>
+#include <QApplication>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -19,12 +19,12 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     // Qt keeps pointers into its command line for as long as it runs.
     static std::vector<std::string> arguments;
     static std::vector<char*> pointers;
-    arguments = qtview::qtArguments(argc, argv);
-    std::string why;
-    if (!qtview::displayAvailable(arguments, why)) {
-        std::fprintf(stderr, "zhongyue: %s\n", why.c_str());
-        return 2;
-    }
+    qtview::PlatformChoice choice = qtview::choosePlatform(
+        qtview::qtArguments(argc, argv), qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
+        qtview::sessionDisplays());
+    if (!choice.message.empty()) std::fprintf(stderr, "zhongyue: %s\n", choice.message.c_str());
+    if (!choice.displayAvailable) return 2;
+    arguments = std::move(choice.qtArguments);
     // Without a session bus the bus library would start a bus daemon of its
     // own for the display (for assistive technology), which outlives the
     // program: with none to talk to, there is nobody to hear anyway.

@@ -8,10 +8,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
+#include <QDir>
+#include <QLibraryInfo>
 
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 namespace qtview {
 
@@ -22,17 +23,21 @@ std::string variable(const char* name) {
     return value != nullptr ? value : "";
 }
 
-std::string requestedPlatform(const std::vector<std::string>& arguments) {
-    for (std::size_t i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == "-platform") return arguments[i + 1];
+// Where Qt looks for platform plugins: QT_PLUGIN_PATH, then its own folder.
+bool qtHasWaylandPlugin(std::string& why) {
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(':', Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    for (const QString& folder : folders) {
+        if (!QDir(folder + "/platforms").entryList({"*qwayland*"}, QDir::Files).isEmpty())
+            return true;
     }
-    const std::string chosen = variable("QT_QPA_PLATFORM");
-    return chosen.empty() ? "xcb" : chosen;
+    why = "Qt's Wayland plugin is not installed (qt6-wayland)";
+    return false;
 }
 
-// The X server named by DISPLAY answers and accepts us.
-bool xServerAnswers(std::string& why) {
-    const std::string display = variable("DISPLAY");
+}  // namespace
+
+bool xServerAnswers(const std::string& display, std::string& why) {
     if (display.empty()) {
         why = "DISPLAY is not set";
         return false;
@@ -44,11 +49,10 @@ bool xServerAnswers(std::string& why) {
     return error == 0;
 }
 
-// A Wayland compositor listens on the socket WAYLAND_DISPLAY names.
-bool compositorAnswers(std::string& why) {
-    std::string name = variable("WAYLAND_DISPLAY");
-    if (name.empty()) name = "wayland-0";
-    const std::string path = name.front() == '/' ? name : variable("XDG_RUNTIME_DIR") + "/" + name;
+bool compositorAnswers(const std::string& name, const std::string& runtimeDirectory,
+                       std::string& why) {
+    const std::string shown = name.empty() ? "wayland-0" : name;
+    const std::string path = shown.front() == '/' ? shown : runtimeDirectory + "/" + shown;
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     bool answers = path.size() < sizeof address.sun_path;
@@ -59,43 +63,17 @@ bool compositorAnswers(std::string& why) {
             fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
         if (fd >= 0) close(fd);
     }
-    if (!answers) why = "no Wayland compositor answers at WAYLAND_DISPLAY=" + name;
+    if (!answers) why = "no Wayland compositor answers at WAYLAND_DISPLAY=" + shown;
     return answers;
 }
 
-// One platform name, without its options ("xcb:nograb" is xcb).
-bool platformAnswers(const std::string& platform, std::string& why) {
-    const std::string name = platform.substr(0, platform.find(':'));
-    if (name == "xcb") return xServerAnswers(why);
-    if (name == "wayland" || name.rfind("wayland-", 0) == 0) return compositorAnswers(why);
-    return true;  // offscreen, minimal, vnc, ...: nothing to reach
-}
-
-}  // namespace
-
-std::vector<std::string> qtArguments(int argc, char** argv) {
-    std::vector<std::string> kept{argc > 0 ? argv[0] : "zhongyue"};
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0) {
-            kept.insert(kept.end(), {"-platform", argv[i + 1]});
-            break;
-        }
-    }
-    return kept;
-}
-
-bool displayAvailable(const std::vector<std::string>& qtArguments, std::string& why) {
-    // Qt takes the first platform of a list that it can start.
-    std::istringstream platforms(requestedPlatform(qtArguments));
-    std::string reasons;
-    for (std::string platform; std::getline(platforms, platform, ';');) {
-        std::string reason;
-        if (platformAnswers(platform, reason)) return true;
-        reasons += (reasons.empty() ? "" : ", ") + reason;
-    }
-    why = "no display: " + reasons +
-          "; to run without a screen, e.g. for tests, set QT_QPA_PLATFORM=offscreen";
-    return false;
+DisplayProbes sessionDisplays() {
+    return {[](std::string& why) { return xServerAnswers(variable("DISPLAY"), why); },
+            [](std::string& why) {
+                return compositorAnswers(variable("WAYLAND_DISPLAY"), variable("XDG_RUNTIME_DIR"),
+                                         why) &&
+                       qtHasWaylandPlugin(why);
+            }};
 }
 
 }  // namespace qtview

@@ -5,19 +5,22 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "qt/platform_choice.h"
 
 namespace qtview {
 
-// The command line Qt gets: the program's name and, if the person asked for
-// one, "-platform NAME". The program takes no other argument, and none of
-// Qt's own options (such as -reverse) change its windows.
-std::vector<std::string> qtArguments(int argc, char** argv);
+// An X server at `display` (a value of DISPLAY) answers and accepts us: a
+// socket file with nobody behind it does not count.
+bool xServerAnswers(const std::string& display, std::string& why);
 
-// Whether a window can be shown on the platform Qt will use (the one asked
-// for by -platform, else QT_QPA_PLATFORM, else the X server), found out by
-// connecting to it. When not, `why` says so in one line, with how to run
-// the program without a screen.
-bool displayAvailable(const std::vector<std::string>& qtArguments, std::string& why);
+// A Wayland compositor listens at `name` (a value of WAYLAND_DISPLAY, in
+// `runtimeDirectory` unless it is a path).
+bool compositorAnswers(const std::string& name, const std::string& runtimeDirectory,
+                       std::string& why);
+
+// The displays of this session, as its environment names them; Wayland
+// counts only where Qt has its plugin for it.
+DisplayProbes sessionDisplays();
 
 }  // namespace qtview

@@ -19,6 +19,7 @@
 #include <QtMath>
 
 #include "qt/artwork.h"
+#include "qt/character_limit.h"
 #include "qt/text.h"
 #include "qt/text_area.h"
 #include "qt/user_input.h"
@@ -161,7 +162,7 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     }
     auto* edit = new QLineEdit(parent);
     edit->setEchoMode(box.password() ? QLineEdit::Password : QLineEdit::Normal);
-    if (box.maxLength() > 0) edit->setMaxLength(box.maxLength());
+    if (box.maxLength() > 0) edit->setValidator(new CharacterLimit(box.maxLength(), edit));
     edit->setReadOnly(box.locked());
     return edit;
 }

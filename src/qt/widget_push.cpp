@@ -51,8 +51,13 @@ void pushColours(const tk::Control& control, QWidget& widget) {
             palette.setColor(group, role, fore);
         }
     }
+    // A disabled control is greyed, except a locked box (the log): it takes
+    // no input in either state, and its colours are chosen to be seen, also
+    // while the settings panel that chooses them holds its frame disabled.
+    const bool locked =
+        control.kind() == tk::Kind::TextBox && static_cast<const tk::TextBox&>(control).locked();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+        palette.setColor(QPalette::Disabled, role, locked ? fore : QColor(128, 128, 128));
     }
     // The log changes its text colour three times a second while it blinks:
     // only its text area is drawn again then, from a picture once it has one.
