@@ -337,6 +337,9 @@ TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     EXPECT_EQ(static_cast<QLineEdit*>(centre)->text(), "5");
     EXPECT_EQ(centre->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_TRUE(static_cast<QLineEdit*>(centre)->isReadOnly());
+    ASSERT_FALSE(centre->isEnabled());
+    EXPECT_EQ(centre->palette().color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128))
+        << "a filled cell is disabled, and greyed like every disabled control";
 
     game.window().close();
     EXPECT_FALSE(game.window().isVisible());

@@ -38,6 +38,15 @@ void fitLabelText(const tk::Control& control, QLabel& label) {
     if (label.font() != font) label.setFont(font);
 }
 
+// A disabled control is greyed, except a locked box (the log) that is
+// disabled only by its frame: it takes no input either way, and its colours
+// are chosen to be seen, also while a panel holds its frame disabled. A
+// locked box disabled itself (a filled cell of the game) is greyed as usual.
+bool keepsColoursWhenDisabled(const tk::Control& control) {
+    return control.kind() == tk::Kind::TextBox && control.enabled() &&
+           static_cast<const tk::TextBox&>(control).locked();
+}
+
 void pushColours(const tk::Control& control, QWidget& widget) {
     QPalette palette = widget.palette();
     const QColor back = toQColor(control.backColor());
@@ -51,13 +60,9 @@ void pushColours(const tk::Control& control, QWidget& widget) {
             palette.setColor(group, role, fore);
         }
     }
-    // A disabled control is greyed, except a locked box (the log): it takes
-    // no input in either state, and its colours are chosen to be seen, also
-    // while the settings panel that chooses them holds its frame disabled.
-    const bool locked =
-        control.kind() == tk::Kind::TextBox && static_cast<const tk::TextBox&>(control).locked();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Disabled, role, locked ? fore : QColor(128, 128, 128));
+        palette.setColor(QPalette::Disabled, role,
+                         keepsColoursWhenDisabled(control) ? fore : QColor(128, 128, 128));
     }
     // The log changes its text colour three times a second while it blinks:
     // only its text area is drawn again then, from a picture once it has one.
@@ -166,6 +171,7 @@ void pushOne(tk::Control& control, QWidget& widget, tk::Property property, doubl
             break;
         case tk::Property::Enabled:
             widget.setEnabled(control.enabled());
+            if (control.kind() == tk::Kind::TextBox) pushColours(control, widget);
             break;
         case tk::Property::BackColor:
         case tk::Property::ForeColor:
