@@ -13,7 +13,8 @@ MainForm::MainForm(tk::Program& program)
                 .height = 4110,
                 .back = look::kGrey,
                 .icon = "icon",
-                .sizable = true}) {
+                .sizable = true,
+                .minimizedByProgram = true}) {
     setDefaultButton(startTask);
 }
 

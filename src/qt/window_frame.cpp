@@ -29,6 +29,7 @@ constexpr std::uint32_t kFunctions = 1U << 0;
 constexpr std::uint32_t kDecorations = 1U << 1;
 constexpr std::uint32_t kResize = 1U << 1;
 constexpr std::uint32_t kMove = 1U << 2;
+constexpr std::uint32_t kMinimize = 1U << 3;
 constexpr std::uint32_t kClose = 1U << 5;
 constexpr std::uint32_t kBorder = 1U << 1;
 constexpr std::uint32_t kResizeHandle = 1U << 2;
@@ -38,6 +39,9 @@ std::array<std::uint32_t, 5> hintsFor(const tk::FormDesign& design) {
     // Closing by the system stays allowed: it reaches the window's unload
     // handler. Without a title bar there is no button for it anyway.
     std::uint32_t functions = kMove | kClose;
+    // Asked of the window manager, not offered as a button: GNOME's refuses
+    // to minimise a window whose hints leave it out.
+    if (design.minimizedByProgram) functions |= kMinimize;
     std::uint32_t decorations = hasTitleBar(design) ? kBorder | kTitle : 0;
     if (design.sizable) {
         functions |= kResize;

@@ -30,7 +30,9 @@ void drawDialogBorder(QPainter& painter, const QRect& window, int width);
 
 // What Qt has no flag for, written on X before the window is first mapped:
 // the Motif hints without a system menu (Qt adds one with a close button),
-// and no entry in the task bar or pager. Nothing happens on other platforms.
+// minimising allowed (though not offered) where the program minimises the
+// window, and no entry in the task bar or pager. Nothing happens on other
+// platforms.
 void askWindowManager(QWidget& window, const tk::FormDesign& design);
 
 }  // namespace qtview

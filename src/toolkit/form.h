@@ -35,6 +35,9 @@ struct FormDesign {
     bool sizable = false;
     bool centred = true;
     bool inTaskBar = true;
+    // Minimised by the program itself, though it shows no button for it: the
+    // window manager must let it.
+    bool minimizedByProgram = false;
     // What assistive technology calls a window that has no caption.
     std::string description{};
 };
@@ -67,7 +70,8 @@ public:
 
     bool visible() const { return visible_; }
     bool loaded() const { return loaded_; }
-    // The first show loads the window: its load handler runs before it is shown.
+    // The first show loads the window: its load handler runs before it is
+    // shown. Showing a shown window brings it to the front.
     void show();
     void hide();
     WindowState windowState() const { return state_; }
