@@ -67,7 +67,7 @@ void Form::show() {
         onLoad();
         if (program_.ended()) return;
     }
-    if (visible_) return;
+    // Shown again, it comes to the front.
     visible_ = true;
     changed(Property::Visible);
 }
