@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QTimer>
 #include <functional>
@@ -93,6 +94,13 @@ protected:
     }
 
     int px(int twips) const { return qtview::twipsToPixels(twips, view.dpi()); }
+
+    // Whether an input method may compose in the box, as the input method asks it.
+    static bool takesInputMethod(QWidget& box) {
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(&box, &query);
+        return query.value(Qt::ImEnabled).toBool();
+    }
 
     QWidget* widget(const tk::Control& control) const { return view.widget(control); }
 

@@ -47,15 +47,18 @@ TEST_F(QtPlatformTest, ClosingTheMainWindowByTheSystemScoldsAndEndsTheProcess) {
     EXPECT_FALSE(view.window().isVisible());
 }
 
-TEST_F(QtPlatformTest, APasswordIsAskedForWithStarsAndOtherAnswersInClear) {
+TEST_F(QtPlatformTest, APasswordIsAskedForWithStarsAndKeysAloneOtherAnswersInClear) {
     std::vector<QLineEdit::EchoMode> echoes;
+    std::vector<bool> composing;
     answerWith = [&](QDialog& box) {
         echoes.push_back(static_cast<QInputDialog&>(box).textEchoMode());
+        composing.push_back(takesInputMethod(*box.findChild<QLineEdit*>()));
         box.reject();
     };
     program.inputBox("需要密码", "", "", tk::Echo::Secret);
     program.inputBox("请输入密码：", "想知密码问阿甲", "5283146");
     EXPECT_EQ(echoes, (std::vector{QLineEdit::Password, QLineEdit::Normal}));
+    EXPECT_EQ(composing, (std::vector{false, true}));
 }
 
 TEST_F(QtPlatformTest, ABoxStaysAboveOtherWindowsAndAnEmptyTitleShowsTheProgramsName) {
@@ -92,15 +95,25 @@ TEST_F(QtPlatformTest, AShortBoxIsWideEnoughForItsTitleAndStaysCentred) {
     EXPECT_NEAR(shown.center().x(), plain.geometry().center().x(), 1);
 }
 
-TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeft) {
+TEST_F(QtPlatformTest, TheSettingsPanelWidensTheWindowToTheLeftAndKeepsItOnTheScreen) {
     f.show();
     QWidget& window = view.window();
-    const QRect before = window.geometry();
-    QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
-    EXPECT_EQ(window.width(), px(5745 + 4230));
-    EXPECT_NEAR(window.geometry().right(), before.right(), 1) << "the right edge stays put";
-    QTest::mouseClick(widget(f.closeSettings), Qt::LeftButton);
-    EXPECT_EQ(window.geometry(), before);
+    const QRect area = window.screen()->availableGeometry();
+    const auto widenAndNarrow = [&] {
+        const QRect before = window.geometry();
+        QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
+        const QRect widened = window.frameGeometry();
+        QTest::mouseClick(widget(f.closeSettings), Qt::LeftButton);
+        EXPECT_EQ(window.geometry(), before) << "closing takes back what opening did";
+        return widened;
+    };
+    // Centred on the small offscreen screen, the window has no room on its
+    // left: it goes no further than the screen's edge.
+    ASSERT_LT(window.x(), px(4230));
+    EXPECT_EQ(widenAndNarrow().left(), area.left());
+    f.setLeft(4500);
+    const int right = window.frameGeometry().right();
+    EXPECT_EQ(widenAndNarrow().right(), right) << "with room, the right edge stays put";
 }
 
 TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {

@@ -78,10 +78,12 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
 TEST_F(QtTest, PasswordBoxesEchoStarsTakeSixteenCharactersAndTabInTheirOrder) {
     f.show();
     f.slotButton3.click();
+    EXPECT_TRUE(takesInputMethod(*widget(f.titleBox)));
     f.setTaskPassword.click();
     auto* oldPassword = static_cast<QLineEdit*>(view.widget(f.oldPassword));
     EXPECT_EQ(oldPassword->echoMode(), QLineEdit::Password);
     EXPECT_EQ(oldPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter), '*');
+    EXPECT_FALSE(takesInputMethod(*oldPassword)) << "an input method would compose the password";
     // Characters as the model counts them (two UTF-16 units each here): none goes
     // between the two halves of one, and a seventeenth is refused wherever typed.
     auto* newPassword = static_cast<QLineEdit*>(view.widget(f.newPassword));

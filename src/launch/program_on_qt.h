@@ -19,6 +19,7 @@
 struct ProgramOnQt {
     ProgramOnQt() {
         platform.dialogs.setNameForEmptyTitles(identity::kName);
+        platform.dialogs.setHomeScreen([this] { return views.homeScreen(); });
         // The task bar marks the main window, also where the window manager
         // keeps the box from coming to the front.
         platform.dialogs.setReminderShownHook([this] {
@@ -31,5 +32,5 @@ struct ProgramOnQt {
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    qtview::ProgramView views{program};
+    qtview::ProgramView views{program, &app.mainForm};
 };

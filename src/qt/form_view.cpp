@@ -19,6 +19,7 @@
 #include "qt/accessible_names.h"
 #include "qt/artwork.h"
 #include "qt/palette.h"
+#include "qt/placement.h"
 #include "qt/widgets.h"
 #include "qt/window_frame.h"
 #include "toolkit/program.h"
@@ -32,8 +33,12 @@ public:
     double dpi = 96;
     bool pushing = false;
     int drawnBorder = 0;
-    // Where the window was last put, by the program or by a person.
+    // Where the window was last put, by the program or by a person, as the
+    // model knows it: without the shift that keeps it whole on the screen.
     QPoint placed;
+    // That shift: the move it took to keep the window whole when it grew
+    // (a panel opened on a small screen), given back once it fits again.
+    QPoint shifted;
 
     // Focus lost to a control that the program disabled or hid (the slot
     // button that opens the task panel) goes on to the next control that can
@@ -78,7 +83,7 @@ protected:
     void moveEvent(QMoveEvent* event) override {
         QWidget::moveEvent(event);
         if (pushing) return;
-        const QPoint at = pos();
+        const QPoint at = pos() - shifted;
         placed = at;
         if (at.x() == twipsToPixels(form_.left(), dpi) &&
             at.y() == twipsToPixels(form_.top(), dpi)) {
@@ -114,7 +119,8 @@ void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
 
 }  // namespace
 
-FormView::FormView(tk::Form& form) : form_(form) {
+FormView::FormView(tk::Form& form, std::function<const QScreen*()> homeScreen)
+    : form_(form), homeScreen_(std::move(homeScreen)) {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleWindow), true);
     (void)factoryInstalled;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -247,20 +253,19 @@ void FormView::pushWindowGeometry() {
 QPoint FormView::framePositionToShow() {
     QPoint wanted(twipsToPixels(form_.left(), dpi_), twipsToPixels(form_.top(), dpi_));
     if (window_->isVisible()) {
-        wanted = window_->pos() + (wanted - window_->placed);
+        wanted = window_->pos() - window_->shifted + (wanted - window_->placed);
         form_.placedAt(pixelsToTwips(wanted.x(), dpi_), pixelsToTwips(wanted.y(), dpi_));
     }
     window_->placed = wanted;
-    return wanted;
+    const QPoint kept = keptWhole(*window_, wanted, workArea(window_->screen()));
+    window_->shifted = kept - wanted;
+    return kept;
 }
 
 void FormView::centreOnFirstShow() {
     if (form_.placed()) return;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QSize size = window_->size();
-    form_.placedAt(pixelsToTwips(area.x() + (area.width() - size.width()) / 2, dpi_),
-                   pixelsToTwips(area.y() + (area.height() - size.height()) / 2, dpi_));
+    const QPoint at = centred(*window_, workArea(homeScreen_ ? homeScreen_() : nullptr));
+    form_.placedAt(pixelsToTwips(at.x(), dpi_), pixelsToTwips(at.y(), dpi_));
     pushWindowGeometry();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -16,10 +17,12 @@ class FormWindow;
 
 // The real window of a form: one widget per control, kept in step with the
 // model by observing it. Positions and sizes follow the model's twips at the
-// screen's logical DPI, so the window is right at any screen scale.
+// screen's logical DPI, so the window is right at any screen scale. It comes
+// first centred on the home screen (the one that holds the program's main
+// window, or the primary one), and stays whole on its screen's work area.
 class FormView : public tk::FormObserver {
 public:
-    explicit FormView(tk::Form& form);
+    explicit FormView(tk::Form& form, std::function<const QScreen*()> homeScreen = {});
     ~FormView() override;
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -45,6 +48,7 @@ private:
     void centreOnFirstShow();
 
     tk::Form& form_;
+    std::function<const QScreen*()> homeScreen_;
     double dpi_ = 96;
     std::unique_ptr<FormWindow> window_;
     // Where the controls live: the window itself, or the area inside the

@@ -10,7 +10,7 @@
 
 namespace qtview {
 
-ProgramView::ProgramView(tk::Program& program) {
+ProgramView::ProgramView(tk::Program& program, const tk::Form* home) : home_(home) {
     for (tk::Form* form : program.forms()) {
         auto& waiting = waiting_[form] = std::make_unique<NotYetShown>(*this, *form);
         form->setObserver(waiting.get());
@@ -30,9 +30,17 @@ FormView& ProgramView::of(const tk::Form& form) {
         if (waiting == waiting_.end())
             throw std::logic_error("no view of the window " + form.name());
         // The view takes over as the form's observer and pushes everything.
-        found = views_.emplace(&form, std::make_unique<FormView>(waiting->second->form())).first;
+        found = views_
+                    .emplace(&form, std::make_unique<FormView>(waiting->second->form(),
+                                                               [this] { return homeScreen(); }))
+                    .first;
     }
     return *found->second;
+}
+
+const QScreen* ProgramView::homeScreen() const {
+    const auto found = views_.find(home_);
+    return found != views_.end() ? found->second->window().screen() : nullptr;
 }
 
 void ProgramView::NotYetShown::formChanged(tk::Property property) {

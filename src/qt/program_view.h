@@ -18,12 +18,15 @@ namespace qtview {
 // anything.
 class ProgramView {
 public:
-    explicit ProgramView(tk::Program& program);
+    // The other windows come first on the screen that holds `home`.
+    explicit ProgramView(tk::Program& program, const tk::Form* home = nullptr);
     ~ProgramView();
     ProgramView(const ProgramView&) = delete;
     ProgramView& operator=(const ProgramView&) = delete;
 
     FormView& of(const tk::Form& form);
+    // The screen that holds the home window, or null before it is made.
+    const QScreen* homeScreen() const;
 
 private:
     // Stands in for a window's view until the window is first shown.
@@ -39,6 +42,7 @@ private:
         tk::Form& form_;
     };
 
+    const tk::Form* home_;
     std::map<const tk::Form*, std::unique_ptr<NotYetShown>> waiting_;
     std::map<const tk::Form*, std::unique_ptr<FormView>> views_;
 };

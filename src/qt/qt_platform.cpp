@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QInputMethod>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
@@ -20,6 +23,8 @@
 #include <vector>
 
 #include "qt/palette.h"
+#include "qt/password_box.h"
+#include "qt/placement.h"
 #include "qt/text.h"
 #include "toolkit/timer.h"
 
@@ -36,34 +41,46 @@ qint64 wallClockMs() {
 // Qt sizes a message box to its text and leaves the title only 50 px of
 // frame: under a title bar with an icon and three buttons, a short box
 // ("自己去体会") shows no title at all. This one is wide enough for its title
-// beside them, as a message box on Windows is, and stays centred.
+// beside them, as a message box on Windows is. The room is asked of the
+// box's own layout, so that Qt's sizing (again at every layout request)
+// comes to the same width: a window that changes its size after it is mapped
+// can be moved by the window manager (KWin put such a box in the corner).
 class MessageBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    explicit MessageBox(const QScreen* home) : home_(home) {}
 
 protected:
     void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);  // sized to the text and centred
-        const int missing = widthShowingTitle() - width();
-        if (missing > 0) move(x() - missing / 2, y());
-        showTitle();
-    }
-    bool event(QEvent* event) override {
-        const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::LayoutRequest) showTitle();  // Qt sized it again
-        return handled;
+        if (auto* buttons = findChild<QDialogButtonBox*>()) {
+            const QMargins margins = layout()->contentsMargins();
+            buttons->setMinimumWidth(widthShowingTitle() - margins.left() - margins.right());
+        }
+        QMessageBox::showEvent(event);  // sized to the text and the title
+        move(centred(*this, workArea(home_)));
     }
 
 private:
-    void showTitle() {
-        if (width() < widthShowingTitle()) setFixedWidth(widthShowingTitle());
-    }
     // Measured in the box's own font, which is loaded already: a title bar's
     // font is the window manager's, and for Chinese a bold one is no wider.
     int widthShowingTitle() const {
         const int button = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
         return fontMetrics().horizontalAdvance(windowTitle()) + 5 * button;
     }
+    const QScreen* home_;
+};
+
+class InputBox : public QInputDialog {
+public:
+    explicit InputBox(const QScreen* home) : home_(home) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QInputDialog::showEvent(event);
+        move(centred(*this, workArea(home_)));
+    }
+
+private:
+    const QScreen* home_;
 };
 }  // namespace
 
@@ -87,7 +104,8 @@ int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
                               const std::string& title, tk::Alert alert) {
-    MessageBox box(QMessageBox::NoIcon, QString(), shownLines(text), QMessageBox::NoButton);
+    MessageBox box(homeScreen());
+    box.setText(shownLines(text));
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);
@@ -99,14 +117,29 @@ tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
 
 std::string QtDialogs::input(const std::string& prompt, const std::string& title,
                              const std::string& defaultText, tk::Echo echo) {
-    QInputDialog box;
-    if (echo == tk::Echo::Secret) box.setTextEchoMode(QLineEdit::Password);
+    InputBox box(homeScreen());
+    if (echo == tk::Echo::Secret) {
+        box.setTextEchoMode(QLineEdit::Password);
+        if (auto* edit = box.findChild<QLineEdit*>()) takePasswords(*edit);
+    }
     box.setLabelText(shownLines(prompt));
     box.setTextValue(shownLines(defaultText));
     box.setOkButtonText("确定");
     box.setCancelButtonText("取消");
     return run(box, title, tk::Alert::None) == QDialog::Accepted ? box.textValue().toStdString()
                                                                  : std::string();
+}
+
+const QScreen* QtDialogs::homeScreen() const {
+    return homeScreen_ ? homeScreen_() : nullptr;
+}
+
+// IBus finishes a word on commit, Fcitx on reset; IBus takes a reset as
+// dropping what is still composed, which after the commit is nothing.
+void QtDialogs::finishComposing() {
+    QInputMethod* inputMethod = QGuiApplication::inputMethod();
+    inputMethod->commit();
+    inputMethod->reset();
 }
 
 void QtDialogs::pressOk(QDialog& box) {

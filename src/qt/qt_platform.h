@@ -13,6 +13,7 @@
 #include "toolkit/platform.h"
 
 class QDialog;
+class QScreen;
 
 namespace qtview {
 
@@ -29,9 +30,13 @@ public:
                        tk::Alert alert) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, tk::Echo echo) override;
+    void finishComposing() override;
 
     // What the title bar of a box with an empty title shows: the program's name.
     void setNameForEmptyTitles(const std::string& name) { emptyTitle_ = name; }
+    // Boxes come centred on this screen, whole on its work area, whatever the
+    // state of the window that asks (minimised, behind others).
+    void setHomeScreen(std::function<const QScreen*()> screen) { homeScreen_ = std::move(screen); }
     // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
     void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
     // Runs as soon as a reminder's box is on screen: the sound, the call for attention.
@@ -41,9 +46,11 @@ public:
 
 private:
     int run(QDialog& box, const std::string& title, tk::Alert alert);
+    const QScreen* homeScreen() const;
     std::function<void(QDialog&)> shownHook_;
     std::function<void()> reminderShownHook_;
     std::string emptyTitle_;
+    std::function<const QScreen*()> homeScreen_;
 };
 
 // Window timers on QTimer. A timer whose interval is a whole number of seconds

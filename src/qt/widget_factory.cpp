@@ -20,6 +20,7 @@
 
 #include "qt/artwork.h"
 #include "qt/character_limit.h"
+#include "qt/password_box.h"
 #include "qt/text.h"
 #include "qt/text_area.h"
 #include "qt/user_input.h"
@@ -161,9 +162,9 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
         return edit;
     }
     auto* edit = new QLineEdit(parent);
-    edit->setEchoMode(box.password() ? QLineEdit::Password : QLineEdit::Normal);
-    if (box.maxLength() > 0) edit->setValidator(new CharacterLimit(box.maxLength(), edit));
     edit->setReadOnly(box.locked());
+    if (box.password()) takePasswords(*edit);
+    if (box.maxLength() > 0) edit->setValidator(new CharacterLimit(box.maxLength(), edit));
     return edit;
 }
 

@@ -38,6 +38,10 @@ public:
                            Alert alert) = 0;
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText, Echo echo) = 0;
+    // Runs before a box opens: a word that a person is still composing with
+    // an input method goes into the box where it was typed, while that box
+    // still takes it.
+    virtual void finishComposing() {}
 };
 
 // Makes a timer tick every timer.interval() ms from now on, until disarmed.

@@ -26,6 +26,7 @@ private:
 Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title,
                            Alert alert) {
     if (ended_) return Answer::Cancel;
+    platform_.dialogs.finishComposing();
     ModalScope modal(modalDepth_);
     const Answer answer = platform_.dialogs.message(text, buttons, title, alert);
     return ended_ ? Answer::Cancel : answer;
@@ -34,6 +35,7 @@ Answer Program::messageBox(const std::string& text, Buttons buttons, const std::
 std::string Program::inputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText, Echo echo) {
     if (ended_) return {};
+    platform_.dialogs.finishComposing();
     ModalScope modal(modalDepth_);
     std::string answer = platform_.dialogs.input(prompt, title, defaultText, echo);
     return ended_ ? std::string() : answer;
