@@ -16,55 +16,25 @@
 # a null sink must see exactly one stream played for the reminder.
 program=$1
 mode=${2:-silent}
-tools="Xvfb openbox xdotool xprop xwininfo strace"
-[ "$mode" = sound ] && tools="$tools pulseaudio pactl"
-for tool in $tools; do
-    command -v $tool >/dev/null || { echo "SKIPPED: needs $tool (build.sh installs it)"; exit 77; }
-done
-work=$(mktemp -d)
-cleanup() { kill $pid $wm $xvfb $listener $server 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-i=0; while [ ! -s "$work/display" ] && [ $i -lt 100 ]; do sleep 0.05; i=$((i + 1)); done
-[ -s "$work/display" ] || { echo "SKIPPED: Xvfb did not start"; exit 77; }
-export DISPLAY=":$(cat "$work/display")"
-HOME=$work openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-sleep 0.5
-# A runtime folder, as every desktop session has, with or without a sound server in it.
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/desktop_session.sh"
+need strace
+[ "$mode" = sound ] && need pulseaudio pactl
+start_desktop openbox 1024x768x24
 unset PULSE_SERVER
 if [ "$mode" = sound ]; then
     HOME="$work/server" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disable-shm \
         --load="module-native-protocol-unix" --load="module-null-sink" >"$work/server.log" 2>&1 &
-    server=$!
+    pids="$! $pids"
     i=0; while ! pactl info >/dev/null 2>&1 && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
     pactl info >/dev/null 2>&1 || { echo "SKIPPED: the sound server did not start"; exit 77; }
     pactl subscribe >"$work/events" 2>&1 &
-    listener=$!
-    tracer=""
+    pids="$! $pids"
 else
     tracer="strace -ff -qq -o $work/trace -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect"
 fi
-fail() { echo "FAILED: $1"; cat "$work/output"; exit 1; }
-# The id of the shown window with exactly this title, within `seconds`.
-window() {
-    i=0
-    while [ $i -lt $(($2 * 10)) ]; do
-        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.1; i=$((i + 1))
-    done
-    return 1
-}
-keys() { xdotool key --delay 150 "$@"; }
 
 # Cancel on the start-up question ends the process at once, with status 0.
-env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
-    "$program" >"$work/output" 2>&1 &
-pid=$!
+start_program
 question=$(window 钟约系统 15) || fail "no start-up question"
 xdotool windowactivate --sync "$question" 2>/dev/null; keys Escape
 i=0; while kill -0 $pid 2>/dev/null && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
@@ -73,9 +43,8 @@ wait $pid || fail "Cancel on the start-up question ended with status $?"
 [ -e "$work/home" ] && fail "something was written under the home folder"
 echo "Cancel on the start-up question ends the program with status 0"
 
-env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$work/home" \
-    $tracer "$program" >"$work/output" 2>&1 &
-pid=$!
+launcher=$tracer
+start_program
 question=$(window 钟约系统 15) || fail "no start-up question"
 xdotool windowactivate --sync "$question" 2>/dev/null; keys Return
 # The splash: its own border, none from the window manager, no task-bar entry.
@@ -88,17 +57,10 @@ done
 xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the splash is in the task bar"
 xprop -id "$splash" _NET_FRAME_EXTENTS | grep -q "= 0, 0, 0, 0" || fail "the window manager framed the splash"
 main=$(window 青竹白鹭2 10) || fail "no main window after the splash"
-# The main window: a title bar; no system menu, minimise or maximise button
-# asked for; closing by the system still allowed.
-motif=$(xprop -id "$main" _MOTIF_WM_HINTS | sed 's/.*= //')
-functions=$(echo "$motif" | cut -d, -f2); decorations=$(echo "$motif" | cut -d, -f3)
-[ $((functions & 0x20)) -ne 0 ] || fail "closing the main window by the system is not allowed: $motif"
-[ $((functions & 0x18)) -eq 0 ] && [ $((decorations & 0x70)) -eq 0 ] \
-    || fail "the main window asks for a menu, minimise or maximise: $motif"
 extents=$(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/ //g')
 [ "$(echo "$extents" | cut -d, -f3)" -gt "$(echo "$extents" | cut -d, -f1)" ] \
     || fail "the main window has no title bar: $extents"
-echo "the splash has its own border and no task-bar entry; the main window a title bar without buttons asked for"
+echo "the splash has its own border and no task-bar entry; the main window a title bar"
 xdotool windowactivate --sync "$main" 2>/dev/null; sleep 0.3
 clientAt() { xwininfo -id "$main" | awk '/Absolute upper-left/ { printf "%s ", $4 }'; }
 before=$(clientAt)
