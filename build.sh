@@ -12,7 +12,8 @@ cd "$(dirname "$0")"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
-          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream lintian reuse)
+          xvfb openbox xdotool x11-utils strace desktop-file-utils appstream lintian reuse
+          debhelper)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
