@@ -13,7 +13,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev 
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
           xvfb openbox mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace
-          desktop-file-utils appstream lintian reuse)
+          desktop-file-utils appstream lintian reuse
+          debhelper)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -43,7 +43,9 @@ start_desktop() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     mkdir "$work/wm"
     case "$wm" in
-        openbox) HOME="$work/wm" openbox --sm-disable >/dev/null 2>&1 & ;;
+        # Ready for windows once it runs its start-up command: a window mapped
+        # before that can stay unmapped.
+        openbox) HOME="$work/wm" openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 & ;;
         mutter | kwin)
             bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
             pids="${bus#* } $pids"
@@ -57,7 +59,11 @@ start_desktop() {
         sleep 0.1; i=$((i + 1))
     done
     [ $i -lt 150 ] || fail "$wm did not start: $(tail -n 5 "$work/wm.log" 2>/dev/null)"
-    sleep 0.5  # a window manager names itself before it is ready to manage windows
+    if [ "$wm" = openbox ]; then
+        i=0; while [ ! -e "$work/wm-ready" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+    else
+        sleep 0.5  # it names itself before it is ready to manage windows
+    fi
 }
 
 # start_program [VARIABLE=VALUE...]: the program as a person starts it, with no
