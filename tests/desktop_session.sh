@@ -125,11 +125,11 @@ content=" 3427 1755"
 # A task in slot 1 due at the time of day `seconds` from now, by the keyboard
 # inside the task panel.
 task_due_in() {
-    due=$(date -d "+$1 sec" +%H:%M:%S)
     click "$main" $slot1
     click "$main" $content
     xdotool type --delay 80 "e2e"
     keys Tab Tab  # the hour's list
+    due=$(date -d "+$1 sec" +%H:%M:%S)
     xdotool type --delay 80 "${due%%:*}"; keys Tab
     due_minutes=${due#*:}; xdotool type --delay 80 "${due_minutes%:*}"; keys Tab
     xdotool type --delay 80 "${due##*:}"; keys Return  # 开始任务
