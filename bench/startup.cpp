@@ -28,8 +28,8 @@
 #include "forms/main_form.h"
 #include "forms/splash_form.h"
 #include "launch/launch.h"
-#include "qt/palette.h"
-#include "qt/text.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "toolkit/testing/test_platform.h"
 
 namespace {

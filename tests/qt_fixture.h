@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "app/app.h"
-#include "qt/palette.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
+#include "qt/twips.h"
 #include "toolkit/program.h"
 
 namespace qtview {

@@ -29,7 +29,8 @@
 
 #include "qt/accessible_names.h"
 #include "qt/display_check.h"
-#include "qt/text.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "qt_fixture.h"
 #include "tasks/due_time.h"
 

@@ -22,10 +22,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "qt/palette.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "qt/password_box.h"
 #include "qt/placement.h"
-#include "qt/text.h"
 #include "toolkit/timer.h"
 
 namespace qtview {
