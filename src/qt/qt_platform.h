@@ -4,12 +4,11 @@
 
 #pragma once
 
-#include <QObject>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "qt/time_source.h"
 #include "toolkit/platform.h"
 
 class QDialog;
@@ -53,9 +52,9 @@ private:
     std::function<const QScreen*()> homeScreen_;
 };
 
-// Window timers on QTimer. A timer whose interval is a whole number of seconds
-// ticks first one interval after it is armed, then just after each turn of the
-// wall clock's second (re-aimed at every tick), so that handlers which read the
+// Window timers. A timer whose interval is a whole number of seconds ticks
+// first one interval after it is armed, then just after each turn of the wall
+// clock's second (re-aimed at every tick), so that handlers which read the
 // clock see each new second at once rather than up to a second late. Timers
 // aimed at the same turn share one wake-up, and tick in the order they were
 // armed.
@@ -63,26 +62,20 @@ class QtTimers : public tk::TimerService {
 public:
     static constexpr int kAfterTurnMs = 2;
 
-    QtTimers();
+    explicit QtTimers(TimeSource& time = systemTime());
     ~QtTimers() override;
 
     void arm(tk::Timer& timer) override;
     void disarm(tk::Timer& timer) override;
-    // Plain timers, every tick one interval after the last: the baseline of the benchmarks.
-    void setAlignedToSecond(bool aligned) { aligned_ = aligned; }
 
 private:
-    // The tests' way in: a fake wall clock, the wake-ups run by hand, and
-    // where they stand.
-    friend class QtTimersInspector;
-
     // What a timer's own wake-up does: the first tick after arming, and every
     // tick of a timer not aimed at the second.
     void wake(tk::Timer& timer);
     // What the wake-up shared by the timers aimed at the second does.
     void wakeAligned();
     struct Entry {
-        std::unique_ptr<QTimer> own;
+        std::unique_ptr<WakeUp> own;
         qint64 aim = 0;           // the turn of the second (ms since the epoch) it waits for, or 0
         std::uint64_t armed = 0;  // when it was armed, in arming order
     };
@@ -90,11 +83,10 @@ private:
     void leaveTheSecond(Entry& entry);
     void scheduleAligned(qint64 now);
 
+    TimeSource& time_;
     std::map<tk::Timer*, Entry, std::less<>> entries_;
-    std::unique_ptr<QTimer> alignedWakeup_;
+    std::unique_ptr<WakeUp> alignedWakeup_;
     std::uint64_t armings_ = 0;
-    std::function<qint64()> wallClock_;  // ms since the epoch
-    bool aligned_ = true;
 };
 
 class QtLifetime : public tk::Lifetime {
