@@ -30,6 +30,7 @@
 #include "launch/launch.h"
 #include "qt/fonts.h"
 #include "qt/model_text.h"
+#include "qt/testing/press_ok.h"
 #include "toolkit/testing/test_platform.h"
 
 namespace {
@@ -132,7 +133,7 @@ int runTextWindowUntilPainted(int argc, char** argv, long long origin) {
 // Yes to the question, then the memory once the main window has been up a while.
 int runProgramForMemory(int argc, char** argv) {
     return launch(argc, argv, [](qtview::QtPlatform& platform) {
-        platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);
+        platform.dialogs.observeShownBoxes(qtview::testing::pressOk);
         QTimer::singleShot(4500, [] { reportMemoryAndExit(); });
     });
 }

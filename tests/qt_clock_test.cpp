@@ -15,11 +15,11 @@ constexpr qint64 kDayMs = 86'400'000;
 class QtClockTest : public ::testing::Test {
 protected:
     QtClockTest() {
-        platform.dialogs.setShownHook([this](QDialog& box) {
+        platform.dialogs.observeShownBoxes([this](QDialog& box) {
             if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) {
                 boxes.push_back(text->text().toStdString() + "@" + program.clockText());
             }
-            qtview::QtDialogs::pressOk(box);
+            qtview::testing::pressOk(box);
         });
         f.show();
     }

@@ -24,6 +24,7 @@
 #include "app/app.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
+#include "qt/testing/press_ok.h"
 #include "qt/twips.h"
 #include "toolkit/program.h"
 
@@ -92,7 +93,7 @@ private:
 class QtTest : public ::testing::Test {
 protected:
     QtTest() {
-        platform.dialogs.setShownHook([this](QDialog& box) { answer(box); });
+        platform.dialogs.observeShownBoxes([this](QDialog& box) { answer(box); });
     }
 
     // Records the box's text, runs `whileOpen`, then presses 确定; `answerWith`
@@ -105,7 +106,7 @@ protected:
         if (answerWith) {
             answerWith(box);
         } else {
-            qtview::QtDialogs::pressOk(box);
+            qtview::testing::pressOk(box);
         }
     }
 

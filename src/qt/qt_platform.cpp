@@ -89,10 +89,10 @@ int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
     box.setWindowTitle(shownLines(title.empty() ? emptyTitle_ : title));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const bool reminding = alert == tk::Alert::Reminder && reminderShownHook_;
-    if (shownHook_ || reminding) {
+    if (shownObserver_ || reminding) {
         QTimer::singleShot(0, &box, [this, &box, reminding] {
             if (!box.isVisible()) return;
-            if (shownHook_) shownHook_(box);
+            if (shownObserver_) shownObserver_(box);
             if (reminding) reminderShownHook_();
         });
     }
@@ -137,14 +137,6 @@ void QtDialogs::finishComposing() {
     QInputMethod* inputMethod = QGuiApplication::inputMethod();
     inputMethod->commit();
     inputMethod->reset();
-}
-
-void QtDialogs::pressOk(QDialog& box) {
-    if (auto* message = qobject_cast<QMessageBox*>(&box)) {
-        message->defaultButton()->click();
-    } else {
-        box.accept();
-    }
 }
 
 QtTimers::QtTimers(TimeSource& time)

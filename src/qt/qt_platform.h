@@ -36,17 +36,21 @@ public:
     // Boxes come centred on this screen, whole on its work area, whatever the
     // state of the window that asks (minimised, behind others).
     void setHomeScreen(std::function<const QScreen*()> screen) { homeScreen_ = std::move(screen); }
-    // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
-    void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
+    // The one way in for what drives the real program from outside: the
+    // tests, the benchmarks and the screenshot script watch and answer its
+    // boxes here. `observer` is told of every box once it is on screen, inside
+    // the box's own event loop, before a reminder's sound; the program itself
+    // observes none.
+    void observeShownBoxes(std::function<void(QDialog&)> observer) {
+        shownObserver_ = std::move(observer);
+    }
     // Runs as soon as a reminder's box is on screen: the sound, the call for attention.
     void setReminderShownHook(std::function<void()> hook) { reminderShownHook_ = std::move(hook); }
-    // Answers a box as Enter would: 确定.
-    static void pressOk(QDialog& box);
 
 private:
     int run(QDialog& box, const std::string& title, tk::Alert alert);
     const QScreen* homeScreen() const;
-    std::function<void(QDialog&)> shownHook_;
+    std::function<void(QDialog&)> shownObserver_;
     std::function<void()> reminderShownHook_;
     std::string emptyTitle_;
     std::function<const QScreen*()> homeScreen_;
