@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -102,11 +103,16 @@ bool isWidget(QObject* object) {
     return object->isWidgetType();
 }
 
-// The modes a child runs in.
+// The modes a child runs in. The program runs as main() runs it, watched
+// through the application, from the moment the application is made.
 int runProgramUntilTheQuestion(int argc, char** argv, long long origin) {
-    return launch(argc, argv, [origin](qtview::QtPlatform&) {
-        qApp->installEventFilter(new FirstPaint(origin, isMessageBox));
+    static long long firstPaintOrigin = 0;
+    firstPaintOrigin = origin;
+    qAddPreRoutine([] {
+        QCoreApplication::instance()->installEventFilter(
+            new FirstPaint(firstPaintOrigin, isMessageBox));
     });
+    return launch(argc, argv);
 }
 
 int runBareWindowUntilPainted(int argc, char** argv, long long origin) {
@@ -130,12 +136,25 @@ int runTextWindowUntilPainted(int argc, char** argv, long long origin) {
     return QApplication::exec();
 }
 
+// Answers every box with 确定 as soon as it is on screen.
+class PressingOk : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        if (auto* box = qobject_cast<QDialog*>(object)) {
+            QTimer::singleShot(0, box, [box] { qtview::testing::pressOk(*box); });
+        }
+        return false;
+    }
+};
+
 // Yes to the question, then the memory once the main window has been up a while.
 int runProgramForMemory(int argc, char** argv) {
-    return launch(argc, argv, [](qtview::QtPlatform& platform) {
-        platform.dialogs.observeShownBoxes(qtview::testing::pressOk);
+    qAddPreRoutine([] {
+        QCoreApplication::instance()->installEventFilter(new PressingOk);
         QTimer::singleShot(4500, [] { reportMemoryAndExit(); });
     });
+    return launch(argc, argv);
 }
 
 // What showing the program's words costs by itself: a bare window with a
