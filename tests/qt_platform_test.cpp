@@ -245,10 +245,12 @@ TEST(SoundSettingsTest, TheThemeAndTheSwitchAreReadFromTheDesktopsSettings) {
         card(mostSignificantFirst ? 1 : 0, 1);
         card(0, 3);
         card(42, 4);
-        card(4, 4);
+        card(5, 4);
         setting(2, "Gtk/Colour");
         card(0xFFFF, 4);
         card(0, 4);
+        setting(0, "Net/DndDragThreshold");  // a name of 20 bytes, with no padding
+        card(8, 4);
         setting(1, "Net/SoundThemeName");
         card(5, 4);
         padded("ocean");
