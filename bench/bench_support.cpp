@@ -13,13 +13,15 @@
 #include <cmath>
 #include <ctime>
 
+#include "qt/testing/press_ok.h"
+
 LiveApp::LiveApp() {
-    platform.dialogs.setShownHook([this](QDialog& box) {
+    platform.dialogs.observeShownBoxes([this](QDialog& box) {
         if (onBoxShown) {
             auto* message = qobject_cast<QMessageBox*>(&box);
             onBoxShown(message != nullptr ? message->text().toStdString() : std::string());
         }
-        qtview::QtDialogs::pressOk(box);
+        qtview::testing::pressOk(box);
     });
     app.mainForm.show();
 }

@@ -3,10 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // How late a reminder box comes after the start of its due second: with the
-// program's timers, which tick just after each turn of the second, and with
-// plain 1000 ms timers started at a random moment, in the same run; then the
-// program's timers again with every core kept busy by a spinning thread.
+// program's timers, which tick just after each turn of the second, and, as a
+// baseline in the same run, with a plain 1000 ms timer started at a random
+// moment and no program around it; then the program's timers again with every
+// core kept busy by a spinning thread.
+#include <QMessageBox>
 #include <QTime>
+#include <QTimer>
 #include <atomic>
 #include <cstdio>
 #include <random>
@@ -20,28 +23,63 @@ int msOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay();
 }
 
-// Starts a task due one to two seconds ahead, after a random pause, and
-// returns how many ms after the start of the due second its box came.
-double oneSample(LiveApp& live, std::mt19937& rng) {
+int msAfter(int second) {
+    return (msOfDay() - second * 1000 + 86'400'000) % 86'400'000;
+}
+
+// After a random pause, the second one to two seconds ahead.
+int randomDueSecond(std::mt19937& rng) {
     LiveApp::run(std::uniform_int_distribution<int>(0, 999)(rng));
-    const int dueSecond = (msOfDay() / 1000 + 2) % 86400;
+    return (msOfDay() / 1000 + 2) % 86400;
+}
+
+// Starts a task due in a random second, and returns how many ms after the
+// start of that second its box came.
+double oneSample(LiveApp& live, std::mt19937& rng) {
+    const int dueSecond = randomDueSecond(rng);
     double latency = -1;
     live.onBoxShown = [&](const std::string& text) {
         if (text != "任务1提醒") return;
-        latency = (msOfDay() - dueSecond * 1000 + 86'400'000) % 86'400'000;
+        latency = msAfter(dueSecond);
     };
     live.startTask(1, tk::clockTextAt(dueSecond));
     LiveApp::run(6000, [&] { return latency >= 0; });
     return latency;
 }
 
-std::vector<double> measure(bool aligned, int count) {
-    LiveApp live;
-    live.platform.timers.setAlignedToSecond(aligned);
-    std::mt19937 rng(aligned ? 1 : 2);
+// The same with a plain timer: started at a random moment, every tick one
+// interval after the last, a box at its first tick in the due second.
+double onePlainSample(std::mt19937& rng) {
+    const int dueSecond = randomDueSecond(rng);
+    double latency = -1;
+    QTimer plain;
+    plain.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&plain, &QTimer::timeout, [&] {
+        if (msOfDay() / 1000 != dueSecond) return;
+        plain.stop();
+        QMessageBox box(QMessageBox::NoIcon, "", "任务1提醒");
+        QTimer::singleShot(0, &box, [&] {
+            latency = msAfter(dueSecond);
+            box.accept();
+        });
+        box.exec();
+    });
+    plain.start(1000);
+    LiveApp::run(6000, [&] { return latency >= 0; });
+    return latency;
+}
+
+std::vector<double> measure(int count, unsigned seed,
+                            const std::function<double(std::mt19937&)>& sample) {
+    std::mt19937 rng(seed);
     std::vector<double> samples;
-    for (int i = 0; i < count; ++i) samples.push_back(oneSample(live, rng));
+    for (int i = 0; i < count; ++i) samples.push_back(sample(rng));
     return samples;
+}
+
+std::vector<double> measureProgram(int count) {
+    LiveApp live;
+    return measure(count, 1, [&live](std::mt19937& rng) { return oneSample(live, rng); });
 }
 
 // One thread spinning on each core for as long as it lives.
@@ -80,16 +118,16 @@ int main(int argc, char** argv) {
     qtview::prepareApplication();
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;
     std::printf("reminder latency after the start of the due second, %d samples each\n", count);
-    const Figures precise = figuresOf(measure(true, count));
+    const Figures precise = figuresOf(measureProgram(count));
     print("timers aimed at the second", precise);
-    const Figures plain = figuresOf(measure(false, count));
-    print("plain 1000 ms timers", plain);
+    const Figures plain = figuresOf(measure(count, 2, onePlainSample));
+    print("plain 1000 ms timer, bare", plain);
     std::printf("ratio plain/aimed: median %.0fx, max %.0fx\n", plain.median / precise.median,
                 plain.max / precise.max);
     Figures loaded{};
     {
         const BusyCores busy;
-        loaded = figuresOf(measure(true, count));
+        loaded = figuresOf(measureProgram(count));
     }
     print("aimed, every core busy", loaded);
     std::printf("ratio busy/idle, aimed: median %.1fx, max %.1fx\n", loaded.median / precise.median,

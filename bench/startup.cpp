@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QApplication>
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -28,8 +29,9 @@
 #include "forms/main_form.h"
 #include "forms/splash_form.h"
 #include "launch/launch.h"
-#include "qt/palette.h"
-#include "qt/text.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
+#include "qt/testing/press_ok.h"
 #include "toolkit/testing/test_platform.h"
 
 namespace {
@@ -101,11 +103,16 @@ bool isWidget(QObject* object) {
     return object->isWidgetType();
 }
 
-// The modes a child runs in.
+// The modes a child runs in. The program runs as main() runs it, watched
+// through the application, from the moment the application is made.
 int runProgramUntilTheQuestion(int argc, char** argv, long long origin) {
-    return launch(argc, argv, [origin](qtview::QtPlatform&) {
-        qApp->installEventFilter(new FirstPaint(origin, isMessageBox));
+    static long long firstPaintOrigin = 0;
+    firstPaintOrigin = origin;
+    qAddPreRoutine([] {
+        QCoreApplication::instance()->installEventFilter(
+            new FirstPaint(firstPaintOrigin, isMessageBox));
     });
+    return launch(argc, argv);
 }
 
 int runBareWindowUntilPainted(int argc, char** argv, long long origin) {
@@ -129,12 +136,25 @@ int runTextWindowUntilPainted(int argc, char** argv, long long origin) {
     return QApplication::exec();
 }
 
+// Answers every box with 确定 as soon as it is on screen.
+class PressingOk : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        if (auto* box = qobject_cast<QDialog*>(object)) {
+            QTimer::singleShot(0, box, [box] { qtview::testing::pressOk(*box); });
+        }
+        return false;
+    }
+};
+
 // Yes to the question, then the memory once the main window has been up a while.
 int runProgramForMemory(int argc, char** argv) {
-    return launch(argc, argv, [](qtview::QtPlatform& platform) {
-        platform.dialogs.setShownHook(qtview::QtDialogs::pressOk);
+    qAddPreRoutine([] {
+        QCoreApplication::instance()->installEventFilter(new PressingOk);
         QTimer::singleShot(4500, [] { reportMemoryAndExit(); });
     });
+    return launch(argc, argv);
 }
 
 // What showing the program's words costs by itself: a bare window with a

@@ -16,6 +16,7 @@
 
 #include "forms/identity.h"
 #include "launch/program_on_qt.h"
+#include "qt/testing/press_ok.h"
 #include "toolkit/program.h"
 
 namespace {
@@ -40,12 +41,12 @@ int main(int argc, char** argv) {
     auto& app = running.app;
     QPixmap shot;
     // Yes to every box, but the reminder's, which is what the picture shows.
-    platform.dialogs.setShownHook([&](QDialog& box) {
+    platform.dialogs.observeShownBoxes([&](QDialog& box) {
         if (which == "reminder" && shot.isNull() && box.windowTitle() == identity::kName) {
             QApplication::processEvents();
             shot = box.grab();
         }
-        qtview::QtDialogs::pressOk(box);
+        qtview::testing::pressOk(box);
     });
     MainForm& f = app.mainForm;
     const std::map<std::string, std::function<tk::Form&()>> windows{

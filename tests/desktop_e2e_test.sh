@@ -14,7 +14,9 @@
 # server (as given, `silent`) the second is watched by strace all the while:
 # it must start no process, write no file, use no socket but the display's,
 # and say nothing. With `sound`, a sound server of its own with a null sink
-# must see exactly one stream played for the reminder.
+# must see exactly one stream played for the reminder, from a sound library
+# loaded only then; and again one for a reminder of a program whose sound
+# theme has nothing but a bell.
 program=$1
 mode=${2:-silent}
 . "$(dirname "$0")/desktop_session.sh"
@@ -81,6 +83,9 @@ else
 fi
 xdotool windowminimize --sync "$main" || fail "could not minimise the window"
 echo "task started; waiting for its reminder"
+if [ "$mode" = sound ] && grep -q libcanberra "/proc/$pid/maps"; then
+    fail "the sound library was loaded before the first reminder"
+fi
 reminder=$(window 钟约系统 40) || fail "no reminder within 40 seconds"
 # Its title bar has room for the title beside the window manager's buttons.
 width=$(xwininfo -id "$reminder" | awk '/Width:/ { print $2 }')
@@ -97,6 +102,19 @@ if [ "$mode" = sound ]; then
     streams=$(grep -c "'new' on sink-input" "$work/events")
     [ "$streams" -eq 1 ] || fail "$streams sounds played for one reminder"
     echo "one sound played for the reminder"
+    kill $pid; wait $pid
+    theme="$work/bell/sounds/freedesktop"
+    mkdir -p "$theme/stereo"
+    cp /usr/share/sounds/freedesktop/index.theme "$theme"
+    cp /usr/share/sounds/freedesktop/stereo/bell.oga "$theme/stereo"
+    start_program XDG_DATA_DIRS="$work/bell"
+    past_the_question
+    task_due_in 6
+    window 钟约系统 10 >/dev/null || fail "no reminder with a theme of a bell alone"
+    sleep 1
+    streams=$(grep -c "'new' on sink-input" "$work/events")
+    [ "$streams" -eq 2 ] || fail "$((streams - 1)) sounds played from a theme of a bell alone"
+    echo "the bell rang where the theme has no alarm clock"
     exit 0
 fi
 [ -s "$work/output" ] && fail "the program said something"

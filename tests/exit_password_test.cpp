@@ -120,6 +120,8 @@ TEST_F(ExitPasswordTest, SwitchingOffAndOnBringsTheSavedPasswordBackWithoutModif
     setExitPassword("neu", "ALT");
     EXPECT_EQ(p.boxes.last().text, "原密码不正确，请重新输入");
     EXPECT_EQ(p.boxes.last().title, "不对！");
+    setExitPassword("neu", " alt");
+    EXPECT_EQ(p.boxes.last().text, "原密码不正确，请重新输入") << "compared exactly, spaces too";
     ASSERT_TRUE(User::retype(f.oldExitPassword, "alt"));
     ASSERT_TRUE(User::retype(f.exitPasswordAgain, "neu!"));
     ASSERT_TRUE(User::click(f.changeExitPassword));

@@ -12,27 +12,20 @@ namespace {
 
 constexpr qint64 kDayMs = 86'400'000;
 
-class FakeClock : public tk::Clock {
-public:
-    qint64 ms = 0;  // since an epoch that starts at a midnight
-    double secondsSinceMidnight() override { return static_cast<double>(ms % kDayMs) / 1000.0; }
-};
-
 class QtClockTest : public ::testing::Test {
 protected:
     QtClockTest() {
-        timers.setWallClock([this] { return clock.ms; });
-        platform.dialogs.setShownHook([this](QDialog& box) {
+        platform.dialogs.observeShownBoxes([this](QDialog& box) {
             if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) {
                 boxes.push_back(text->text().toStdString() + "@" + program.clockText());
             }
-            qtview::QtDialogs::pressOk(box);
+            qtview::testing::pressOk(box);
         });
         f.show();
     }
 
     void setTime(int h, int m, int s, int ms = 0) {
-        clock.ms = kDayMs * 100 + ((h * 60 + m) * 60 + s) * 1000 + ms;
+        time.moveWallClock(kDayMs * 100 + ((h * 60 + m) * 60 + s) * 1000 + ms - time.wallClockMs());
     }
     // Starts slot 1 due at `due`, and lets its first tick come one second later.
     void start(const std::string& due) {
@@ -43,22 +36,14 @@ protected:
         ASSERT_TRUE(f.clockSecond.choose(std::stoi(due.substr(6, 2))));
         ASSERT_TRUE(f.startTask.click());
         boxes.clear();
-        clock.ms += 1000;
-        timers.wake(f.slotTimer1);
+        time.advance(1000);
     }
-    // The clock runs for `seconds`, waking the timers when they ask.
-    void run(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.ms +=
-                timers.nextWakeMs(f.slotTimer1) > 0 ? timers.nextWakeMs(f.slotTimer1) : 1000;
-            timers.wakeAligned();
-        }
-    }
+    void run(int seconds) { time.advance(seconds * 1000LL); }
 
-    FakeClock clock;
+    ManualTime time{0};  // the epoch at a midnight
     qtview::QtPlatform platform;
-    qtview::QtTimersInspector timers{platform.timers};
-    tk::Program program{tk::Platform{clock, platform.dialogs, platform.timers, platform.lifetime}};
+    qtview::QtTimers timers{time};
+    tk::Program program{tk::Platform{time, platform.dialogs, timers, platform.lifetime}};
     App app{program};
     MainForm& f = app.mainForm;
     std::vector<std::string> boxes;
@@ -86,7 +71,7 @@ TEST_F(QtClockTest, ClockSetBackAnHourDelaysTheReminderToItsTimeOfDay) {
     setTime(10, 0, 0, 400);
     start("10:00:30");
     run(10);
-    clock.ms -= 3'600'000;  // now 09:00:1x
+    time.moveWallClock(-3'600'000);  // now 09:00:1x
     run(3600 + 40);
     EXPECT_EQ(boxes, (std::vector<std::string>{"任务1提醒@10:00:30"}))
         << "neither lost nor early, and not held up by the hour";
@@ -96,13 +81,13 @@ TEST_F(QtClockTest, ClockSetForwardOrAMachineAsleepAcrossTheDueTimeMissesItForAD
     setTime(10, 0, 0, 400);
     start("10:00:30");
     run(10);
-    clock.ms += 3'600'000;  // now 11:00:1x: the due second was skipped
+    time.moveWallClock(3'600'000);  // now 11:00:1x: the due second was skipped
     run(60);
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(app.tasks.isRunning(1));
 
     // Asleep from 11:01 until 10:00:45 the next day: no wake-up in between.
-    clock.ms += 23 * 3'600'000LL - 60'000 + 45'000 - 10'000;
+    time.moveWallClock(23 * 3'600'000LL - 60'000 + 45'000 - 10'000);
     run(1);
     EXPECT_TRUE(boxes.empty()) << "woken after the due window";
     run(86'400);

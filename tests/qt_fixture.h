@@ -14,50 +14,86 @@
 #include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/app.h"
-#include "qt/palette.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
+#include "qt/testing/press_ok.h"
+#include "qt/twips.h"
 #include "toolkit/program.h"
 
-namespace qtview {
-// The tests' way into the Qt timer service: a fake wall clock, its wake-ups
-// run by hand, and where they stand.
-class QtTimersInspector {
+// A wall clock and wake-ups for the Qt timer service that move only when a
+// test says so: advance() lets time pass, running each wake-up as it falls due
+// with the wall clock at that moment; moveWallClock() sets the clock alone, as
+// a person or a machine waking from sleep does, and leaves the wake-ups, which
+// count real time, where they were. Also the program's clock, whose days begin
+// at the epoch.
+class ManualTime : public qtview::TimeSource, public tk::Clock {
 public:
-    explicit QtTimersInspector(QtTimers& timers) : t(timers) {}
-    void setWallClock(std::function<qint64()> ms) { t.wallClock_ = std::move(ms); }
-    void wake(tk::Timer& timer) { t.wake(timer); }
-    void wakeAligned() { t.wakeAligned(); }
-    // In how many ms the timer wakes next, counted from when that wake-up was
-    // set; -1 when it is not armed.
-    int nextWakeMs(const tk::Timer& timer) const {
-        const auto found = t.entries_.find(&timer);
-        if (found == t.entries_.end()) return -1;
-        const QTimer& wakeup = found->second.aim != 0 ? *t.alignedWakeup_ : *found->second.own;
-        return wakeup.isActive() ? wakeup.interval() : -1;
+    explicit ManualTime(qint64 wallClockMs) : offset_(wallClockMs) {}
+    qint64 wallClockMs() override { return elapsed_ + offset_; }
+    double secondsSinceMidnight() override {
+        return static_cast<double>(wallClockMs() % 86'400'000) / 1000.0;
     }
-    // How many wake-ups are pending, each one a QTimer.
-    int pendingWakeups() const {
-        int pending = t.alignedWakeup_->isActive() ? 1 : 0;
-        for (const auto& [timer, entry] : t.entries_) pending += entry.own->isActive() ? 1 : 0;
-        return pending;
+    std::unique_ptr<qtview::WakeUp> wakeUp(std::function<void()> wake) override {
+        return std::make_unique<Pending>(*this, std::move(wake));
+    }
+
+    void moveWallClock(qint64 ms) { offset_ += ms; }
+    void advance(qint64 ms) {
+        const qint64 until = elapsed_ + ms;
+        for (Pending* next = soonest(); next != nullptr && next->due <= until; next = soonest()) {
+            elapsed_ = std::max(elapsed_, next->due);
+            runNow(*next);
+        }
+        elapsed_ = std::max(elapsed_, until);
+    }
+    // A wake-up that comes early, as a real timer's may: the soonest, at once.
+    void wakeEarly() { runNow(*soonest()); }
+    // In how many ms the soonest wake-up comes; -1 when none is started.
+    qint64 nextWakeMs() const { return soonest() != nullptr ? soonest()->due - elapsed_ : -1; }
+    long startedWakeUps() const {
+        return std::count_if(wakeUps_.begin(), wakeUps_.end(), [](auto* w) { return w->due >= 0; });
     }
 
 private:
-    QtTimers& t;
+    struct Pending : qtview::WakeUp {
+        Pending(ManualTime& t, std::function<void()> w) : time(t), wake(std::move(w)) {
+            time.wakeUps_.push_back(this);
+        }
+        ~Pending() override { std::erase(time.wakeUps_, this); }
+        void start(int ms) override { due = time.elapsed_ + ms; }
+        void stop() override { due = -1; }
+        ManualTime& time;
+        std::function<void()> wake;
+        qint64 due = -1;  // on the wake-ups' own count of time
+    };
+    Pending* soonest() const {
+        Pending* found = nullptr;
+        for (Pending* w : wakeUps_) {
+            if (w->due >= 0 && (found == nullptr || w->due < found->due)) found = w;
+        }
+        return found;
+    }
+    static void runNow(Pending& wakeUp) {
+        wakeUp.due = -1;
+        wakeUp.wake();
+    }
+    std::vector<Pending*> wakeUps_;
+    qint64 elapsed_ = 0;
+    qint64 offset_;
 };
-}  // namespace qtview
 
 class QtTest : public ::testing::Test {
 protected:
     QtTest() {
-        platform.dialogs.setShownHook([this](QDialog& box) { answer(box); });
+        platform.dialogs.observeShownBoxes([this](QDialog& box) { answer(box); });
     }
 
     // Records the box's text, runs `whileOpen`, then presses 确定; `answerWith`
@@ -70,7 +106,7 @@ protected:
         if (answerWith) {
             answerWith(box);
         } else {
-            qtview::QtDialogs::pressOk(box);
+            qtview::testing::pressOk(box);
         }
     }
 

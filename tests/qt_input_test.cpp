@@ -148,6 +148,10 @@ TEST_F(QtInputTest, TheModelsTextChangesAreNotEchoedBackAsEdits) {
     probe.Line.setText("二");
     EXPECT_EQ(changes, 2) << "one change handler run per change from code, none from the echo";
     EXPECT_EQ(as<QLineEdit>(probe.Line).text(), "二");
+    probe.Line.setVisible(false);
+    probe.Line.setText("三");
+    probe.Line.setVisible(true);
+    EXPECT_EQ(as<QLineEdit>(probe.Line).text(), "三") << "what changed while it was hidden";
 }
 
 TEST_F(QtInputTest, CheckBoxesAndOptionsShowTheModelsValueAfterEveryRoute) {

@@ -137,41 +137,44 @@ TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {
     EXPECT_EQ(windowsNamed("Form2"), 0);
 }
 
+// The Qt timer service on a wall clock and wake-ups moved by hand.
+class QtTimersTest : public QtTest {
+protected:
+    ManualTime time{1'700'000'000'000};  // at a turn of the second
+    qtview::QtTimers timers{time};
+    tk::Program timed{tk::Platform{platform.clock, platform.dialogs, timers, platform.lifetime}};
+};
+
 // Whole-second timers tick first one interval after arming, then 2 ms after
 // each turn of the wall clock's second, all of them on one wake-up.
-TEST_F(QtPlatformTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
-    ProbeForm probe(program);
-    qtview::QtTimersInspector timers{platform.timers};
-    qint64 now = 1'700'000'000'400;  // 400 ms into a second
-    timers.setWallClock([&now] { return now; });
-
+TEST_F(QtTimersTest, PreciseTimersAimJustAfterTheTurnOfTheSecond) {
+    ProbeForm probe(timed);
+    time.advance(400);
     probe.Tick.setInterval(1000);
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
-    now += 1000;
-    timers.wake(probe.Tick);
+    EXPECT_EQ(time.nextWakeMs(), 1000);
+    time.advance(1000);
     EXPECT_EQ(probe.ticks, 1);
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 602) << "aimed at 2 ms after the next turn";
+    EXPECT_EQ(time.nextWakeMs(), 602) << "aimed at 2 ms after the next turn";
 
-    now += 597;  // woke 5 ms early
-    timers.wakeAligned();
+    time.advance(597);
+    time.wakeEarly();  // 5 ms before its turn
     EXPECT_EQ(probe.ticks, 1) << "no tick before the turn it was aimed at";
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 5);
-    now += 5;
-    timers.wakeAligned();
+    EXPECT_EQ(time.nextWakeMs(), 5);
+    time.advance(5);
     EXPECT_EQ(probe.ticks, 2);
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
+    EXPECT_EQ(time.nextWakeMs(), 1000);
 
-    now += 1000 - 3'600'000;  // the wall clock was set back an hour
-    timers.wakeAligned();
+    time.moveWallClock(-3'600'000);  // set back an hour
+    time.advance(1000);
     EXPECT_EQ(probe.ticks, 3) << "a clock set back does not hold the timer for the difference";
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 1000);
+    EXPECT_EQ(time.nextWakeMs(), 1000);
 
     probe.Tick.setInterval(330);
-    timers.wake(probe.Tick);
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), 330) << "other intervals are plain";
+    time.advance(330);
+    EXPECT_EQ(time.nextWakeMs(), 330) << "other intervals are plain";
     probe.Tick.setInterval(0);
-    EXPECT_EQ(timers.nextWakeMs(probe.Tick), -1);
-    EXPECT_EQ(timers.pendingWakeups(), 0);
+    EXPECT_EQ(time.nextWakeMs(), -1);
+    EXPECT_EQ(time.startedWakeUps(), 0);
 }
 
 class FourTimers : public tk::Form {
@@ -183,44 +186,36 @@ public:
     tk::Timer& D = addTimer("D");
 };
 
-TEST_F(QtPlatformTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder) {
-    FourTimers four(program);
-    qtview::QtTimersInspector timers{platform.timers};
-    qint64 now = 1'700'000'000'000;
-    timers.setWallClock([&now] { return now; });
+TEST_F(QtTimersTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder) {
+    FourTimers four(timed);
     std::vector<std::string> ticks;
     bool boxInNextTick = false;
-    whileOpen = [&] {  // a box open in the first timer's tick: the others go on
-        now += 1000;
-        timers.wakeAligned();
-    };
+    whileOpen = [&] {
+        time.advance(1000);
+    };  // a box open in the first timer's tick: the others go on
     four.A.onTick.bind([&] {
         ticks.push_back("1");
-        if (std::exchange(boxInNextTick, false)) program.messageBox("打开着", tk::Buttons::Ok, "");
+        if (std::exchange(boxInNextTick, false)) timed.messageBox("打开着", tk::Buttons::Ok, "");
     });
     four.D.onTick.bind([&] { ticks.push_back("4"); });
     four.C.onTick.bind([&] { ticks.push_back("5"); });
     four.B.onTick.bind([&] { ticks.push_back("2"); });
     for (tk::Timer* timer : {&four.D, &four.A, &four.C, &four.B}) {
-        now += 130;  // armed at different moments of the same second
+        time.advance(130);  // armed at different moments of the same second
         timer->setInterval(1000);
-        now += 1000;
-        timers.wake(*timer);
-        now -= 1000;
     }
+    time.advance(1000);
     EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "5", "2"}));
     ticks.clear();
-    EXPECT_EQ(timers.pendingWakeups(), 1) << "one wake-up a second for all four";
+    EXPECT_EQ(time.startedWakeUps(), 1) << "one wake-up a second for all four";
 
-    now += 2000;
     boxInNextTick = true;
-    timers.wakeAligned();
+    time.advance(1000);
     EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "4", "1", "5", "2", "5", "2"}))
         << "every tick in arming order, the second round while 1's box was open";
     four.C.setInterval(0);
-    now += 1000;
     ticks.clear();
-    timers.wakeAligned();
+    time.advance(1000);
     EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "2"}));
 }
 
@@ -250,10 +245,12 @@ TEST(SoundSettingsTest, TheThemeAndTheSwitchAreReadFromTheDesktopsSettings) {
         card(mostSignificantFirst ? 1 : 0, 1);
         card(0, 3);
         card(42, 4);
-        card(4, 4);
+        card(5, 4);
         setting(2, "Gtk/Colour");
         card(0xFFFF, 4);
         card(0, 4);
+        setting(0, "Net/DndDragThreshold");  // a name of 20 bytes, with no padding
+        card(8, 4);
         setting(1, "Net/SoundThemeName");
         card(5, 4);
         padded("ocean");

@@ -28,8 +28,10 @@
 #include <cstring>
 
 #include "qt/accessible_names.h"
+#include "qt/character_limit.h"
 #include "qt/display_check.h"
-#include "qt/text.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "qt_fixture.h"
 #include "tasks/due_time.h"
 
@@ -100,6 +102,10 @@ TEST_F(QtTest, PasswordBoxesEchoStarsTakeSixteenCharactersAndTabInTheirOrder) {
     QTest::keyClicks(newPassword, "a");
     EXPECT_EQ(newPassword->text(), wide.repeated(16));
     EXPECT_EQ(f.newPassword.text(), wide.repeated(16).toStdString());
+    QString pasted = "a" + wide + wide;  // into a box that holds two
+    int cursor = 5;
+    EXPECT_EQ(qtview::CharacterLimit(2, nullptr).validate(pasted, cursor), QValidator::Acceptable);
+    EXPECT_EQ(pasted, "a" + wide) << "what is over goes whole";
     auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
         while ((w->focusPolicy() & Qt::TabFocus) == 0);

@@ -15,7 +15,7 @@
 #include "launch/program_on_qt.h"
 #include "qt/display_check.h"
 
-int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>& beforeStart) {
+int launch(int argc, char** argv) {
     // Qt keeps pointers into its command line for as long as it runs.
     static std::vector<std::string> arguments;
     static std::vector<char*> pointers;
@@ -46,7 +46,6 @@ int launch(int argc, char** argv, const std::function<void(qtview::QtPlatform&)>
     qtview::prepareApplication();
 
     ProgramOnQt running;
-    if (beforeStart) beforeStart(running.platform);
     running.app.start();
     if (running.program.ended()) return 0;
     QApplication::exec();

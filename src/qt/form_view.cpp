@@ -20,6 +20,7 @@
 #include "qt/artwork.h"
 #include "qt/palette.h"
 #include "qt/placement.h"
+#include "qt/twips.h"
 #include "qt/widgets.h"
 #include "qt/window_frame.h"
 #include "toolkit/program.h"

@@ -4,10 +4,7 @@
 
 #include "qt/palette.h"
 
-#include <QFontDatabase>
 #include <array>
-#include <cmath>
-#include <map>
 
 namespace qtview {
 
@@ -19,16 +16,6 @@ constexpr std::array<tk::Color, 25> kClassicScheme = {
     0xFFFFFF, 0xC0C0C0, 0xC0C0C0, 0x808080, 0x800000, 0xFFFFFF, 0xC0C0C0, 0x808080, 0x808080,
     0x000000, 0xC0C0C0, 0xFFFFFF, 0x000000, 0xDFDFDF, 0x000000, 0xE1FFFF};
 
-const std::map<std::string, std::vector<QString>>& standIns() {
-    static const std::map<std::string, std::vector<QString>> table = {
-        {"楷体_GB2312", {"AR PL UKai CN", "AR PL KaitiM GB", "Noto Serif CJK SC"}},
-        {"宋体", {"Noto Serif CJK SC", "AR PL UMing CN", "Noto Sans CJK SC"}},
-        {"隶书", {"AR PL UKai CN", "Noto Serif CJK SC"}},
-        {"", {"Noto Sans CJK SC", "WenQuanYi Zen Hei", "AR PL UMing CN"}},
-    };
-    return table;
-}
-
 }  // namespace
 
 QColor toQColor(tk::Color color) {
@@ -38,38 +25,6 @@ QColor toQColor(tk::Color color) {
     }
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
-}
-
-QString installedFamilyFor(const std::string& windowsFamily) {
-    static std::map<std::string, QString> chosen;
-    if (auto found = chosen.find(windowsFamily); found != chosen.end()) return found->second;
-    const QStringList installed = QFontDatabase::families();
-    const auto& table = standIns();
-    const auto row = table.find(windowsFamily);
-    const auto& candidates = row != table.end() ? row->second : table.at("");
-    QString family = candidates.back();
-    for (const QString& candidate : candidates) {
-        if (installed.contains(candidate)) {
-            family = candidate;
-            break;
-        }
-    }
-    return chosen[windowsFamily] = family;
-}
-
-QFont toQFont(const tk::Font& font) {
-    QFont q(installedFamilyFor(font.family));
-    q.setPointSizeF(font.points);
-    q.setBold(font.bold);
-    return q;
-}
-
-int twipsToPixels(int twips, double dpi) {
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
-
-int pixelsToTwips(int pixels, double dpi) {
-    return static_cast<int>(std::lround(pixels * 1440.0 / dpi));
 }
 
 }  // namespace qtview

@@ -5,9 +5,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QString>
-#include <string>
 
 #include "toolkit/types.h"
 
@@ -17,15 +14,5 @@ namespace qtview {
 // scheme the windows were drawn for (grey faces, white boxes, black text),
 // so the windows look the same whatever the desktop's theme.
 QColor toQColor(tk::Color color);
-
-// The installed family that stands in for a Windows family the interface asks
-// for (楷体_GB2312, 宋体, 隶书, or "" for the default); every one of them
-// renders every Chinese character of the interface.
-QString installedFamilyFor(const std::string& windowsFamily);
-QFont toQFont(const tk::Font& font);
-
-// Twips to device-independent pixels at `dpi` (logical dots per inch).
-int twipsToPixels(int twips, double dpi);
-int pixelsToTwips(int pixels, double dpi);
 
 }  // namespace qtview

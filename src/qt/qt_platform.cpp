@@ -5,7 +5,6 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QInputMethod>
@@ -18,14 +17,15 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTime>
+#include <QTimer>
 #include <QTranslator>
 #include <algorithm>
 #include <vector>
 
-#include "qt/palette.h"
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "qt/password_box.h"
 #include "qt/placement.h"
-#include "qt/text.h"
 #include "toolkit/timer.h"
 
 namespace qtview {
@@ -33,9 +33,6 @@ namespace qtview {
 namespace {
 int msecsOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay();
-}
-qint64 wallClockMs() {
-    return QDateTime::currentMSecsSinceEpoch();
 }
 
 // Qt sizes a message box to its text and leaves the title only 50 px of
@@ -92,10 +89,10 @@ int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
     box.setWindowTitle(shownLines(title.empty() ? emptyTitle_ : title));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const bool reminding = alert == tk::Alert::Reminder && reminderShownHook_;
-    if (shownHook_ || reminding) {
+    if (shownObserver_ || reminding) {
         QTimer::singleShot(0, &box, [this, &box, reminding] {
             if (!box.isVisible()) return;
-            if (shownHook_) shownHook_(box);
+            if (shownObserver_) shownObserver_(box);
             if (reminding) reminderShownHook_();
         });
     }
@@ -142,32 +139,14 @@ void QtDialogs::finishComposing() {
     inputMethod->reset();
 }
 
-void QtDialogs::pressOk(QDialog& box) {
-    if (auto* message = qobject_cast<QMessageBox*>(&box)) {
-        message->defaultButton()->click();
-    } else {
-        box.accept();
-    }
-}
-
-namespace {
-std::unique_ptr<QTimer> preciseSingleShot(std::function<void()> wake) {
-    auto timer = std::make_unique<QTimer>();
-    timer->setSingleShot(true);
-    timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(timer.get(), &QTimer::timeout, std::move(wake));
-    return timer;
-}
-}  // namespace
-
-QtTimers::QtTimers()
-    : alignedWakeup_(preciseSingleShot([this] { wakeAligned(); })), wallClock_(wallClockMs) {}
+QtTimers::QtTimers(TimeSource& time)
+    : time_(time), alignedWakeup_(time.wakeUp([this] { wakeAligned(); })) {}
 
 QtTimers::~QtTimers() = default;
 
 void QtTimers::arm(tk::Timer& timer) {
     Entry& entry = entries_[&timer];
-    if (!entry.own) entry.own = preciseSingleShot([this, &timer] { wake(timer); });
+    if (!entry.own) entry.own = time_.wakeUp([this, &timer] { wake(timer); });
     entry.armed = ++armings_;
     entry.own->start(timer.interval());
     leaveTheSecond(entry);
@@ -183,7 +162,7 @@ void QtTimers::disarm(tk::Timer& timer) {
 void QtTimers::leaveTheSecond(Entry& entry) {
     if (entry.aim == 0) return;
     entry.aim = 0;
-    scheduleAligned(wallClock_());
+    scheduleAligned(time_.wallClockMs());
 }
 
 void QtTimers::aimAtTheSecond(const tk::Timer& timer, Entry& entry, qint64 now) {
@@ -212,10 +191,10 @@ void QtTimers::wake(tk::Timer& timer) {
     Entry& entry = entries_.at(&timer);
     const int interval = timer.interval();
     if (interval == 0) return;
-    if (!aligned_ || interval % 1000 != 0) {
+    if (interval % 1000 != 0) {
         entry.own->start(interval);
     } else {
-        const qint64 now = wallClock_();
+        const qint64 now = time_.wallClockMs();
         entry.own->stop();
         aimAtTheSecond(timer, entry, now);
         scheduleAligned(now);
@@ -225,7 +204,7 @@ void QtTimers::wake(tk::Timer& timer) {
 }
 
 void QtTimers::wakeAligned() {
-    const qint64 now = wallClock_();
+    const qint64 now = time_.wallClockMs();
     struct Due {
         std::uint64_t armed;
         tk::Timer* timer;

@@ -4,12 +4,11 @@
 
 #pragma once
 
-#include <QObject>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "qt/time_source.h"
 #include "toolkit/platform.h"
 
 class QDialog;
@@ -37,25 +36,29 @@ public:
     // Boxes come centred on this screen, whole on its work area, whatever the
     // state of the window that asks (minimised, behind others).
     void setHomeScreen(std::function<const QScreen*()> screen) { homeScreen_ = std::move(screen); }
-    // Runs as soon as a box is on screen (benchmarks and tests answer it from here).
-    void setShownHook(std::function<void(QDialog&)> hook) { shownHook_ = std::move(hook); }
+    // The one way in for what drives the real program from outside: the
+    // tests, the benchmarks and the screenshot script watch and answer its
+    // boxes here. `observer` is told of every box once it is on screen, inside
+    // the box's own event loop, before a reminder's sound; the program itself
+    // observes none.
+    void observeShownBoxes(std::function<void(QDialog&)> observer) {
+        shownObserver_ = std::move(observer);
+    }
     // Runs as soon as a reminder's box is on screen: the sound, the call for attention.
     void setReminderShownHook(std::function<void()> hook) { reminderShownHook_ = std::move(hook); }
-    // Answers a box as Enter would: 确定.
-    static void pressOk(QDialog& box);
 
 private:
     int run(QDialog& box, const std::string& title, tk::Alert alert);
     const QScreen* homeScreen() const;
-    std::function<void(QDialog&)> shownHook_;
+    std::function<void(QDialog&)> shownObserver_;
     std::function<void()> reminderShownHook_;
     std::string emptyTitle_;
     std::function<const QScreen*()> homeScreen_;
 };
 
-// Window timers on QTimer. A timer whose interval is a whole number of seconds
-// ticks first one interval after it is armed, then just after each turn of the
-// wall clock's second (re-aimed at every tick), so that handlers which read the
+// Window timers. A timer whose interval is a whole number of seconds ticks
+// first one interval after it is armed, then just after each turn of the wall
+// clock's second (re-aimed at every tick), so that handlers which read the
 // clock see each new second at once rather than up to a second late. Timers
 // aimed at the same turn share one wake-up, and tick in the order they were
 // armed.
@@ -63,26 +66,20 @@ class QtTimers : public tk::TimerService {
 public:
     static constexpr int kAfterTurnMs = 2;
 
-    QtTimers();
+    explicit QtTimers(TimeSource& time = systemTime());
     ~QtTimers() override;
 
     void arm(tk::Timer& timer) override;
     void disarm(tk::Timer& timer) override;
-    // Plain timers, every tick one interval after the last: the baseline of the benchmarks.
-    void setAlignedToSecond(bool aligned) { aligned_ = aligned; }
 
 private:
-    // The tests' way in: a fake wall clock, the wake-ups run by hand, and
-    // where they stand.
-    friend class QtTimersInspector;
-
     // What a timer's own wake-up does: the first tick after arming, and every
     // tick of a timer not aimed at the second.
     void wake(tk::Timer& timer);
     // What the wake-up shared by the timers aimed at the second does.
     void wakeAligned();
     struct Entry {
-        std::unique_ptr<QTimer> own;
+        std::unique_ptr<WakeUp> own;
         qint64 aim = 0;           // the turn of the second (ms since the epoch) it waits for, or 0
         std::uint64_t armed = 0;  // when it was armed, in arming order
     };
@@ -90,11 +87,10 @@ private:
     void leaveTheSecond(Entry& entry);
     void scheduleAligned(qint64 now);
 
+    TimeSource& time_;
     std::map<tk::Timer*, Entry, std::less<>> entries_;
-    std::unique_ptr<QTimer> alignedWakeup_;
+    std::unique_ptr<WakeUp> alignedWakeup_;
     std::uint64_t armings_ = 0;
-    std::function<qint64()> wallClock_;  // ms since the epoch
-    bool aligned_ = true;
 };
 
 class QtLifetime : public tk::Lifetime {

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
-#include "qt/text.h"
+#include "qt/model_text.h"
 
 namespace qtview {
 

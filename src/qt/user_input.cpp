@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "qt/text.h"
+#include "qt/model_text.h"
 #include "qt/text_area.h"
 #include "qt/widgets.h"
 

@@ -20,8 +20,8 @@
 
 #include "qt/artwork.h"
 #include "qt/character_limit.h"
+#include "qt/model_text.h"
 #include "qt/password_box.h"
-#include "qt/text.h"
 #include "qt/text_area.h"
 #include "qt/user_input.h"
 #include "qt/widgets.h"

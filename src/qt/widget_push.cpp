@@ -12,9 +12,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "qt/fonts.h"
+#include "qt/model_text.h"
 #include "qt/palette.h"
-#include "qt/text.h"
 #include "qt/text_area.h"
+#include "qt/twips.h"
 #include "qt/widgets.h"
 
 namespace qtview {

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "qt/palette.h"
+#include "qt/twips.h"
 #include "qt/x11.h"
 #include "toolkit/form.h"
 #include "toolkit/types.h"

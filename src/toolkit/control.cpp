@@ -249,8 +249,4 @@ bool TextBox::edit(const std::string& text) {
     return true;
 }
 
-std::string TextBox::shownText() const {
-    return password_ ? std::string(characterCount(text_), '*') : text_;
-}
-
 }  // namespace tk

@@ -208,7 +208,6 @@ public:
     bool password() const { return password_; }
     int maxLength() const { return maxLength_; }
     bool locked() const { return locked_; }
-    std::string shownText() const;
 
     Event onChange{name(), "Change"};
 

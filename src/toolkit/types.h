@@ -21,9 +21,6 @@ constexpr Color systemColor(int index) {
 constexpr bool isSystemColor(Color c) {
     return (c & kSystemColorFlag) != 0;
 }
-constexpr Color rgb(int r, int g, int b) {
-    return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
-}
 
 namespace sys {
 constexpr Color kWindowText = systemColor(8);

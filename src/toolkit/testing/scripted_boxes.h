@@ -54,7 +54,6 @@ public:
     }
     const std::vector<BoxRecord>& shown() const { return shown_; }
     const BoxRecord& last() const { return shown_.back(); }
-    std::size_t unused() const { return script_.size(); }
     void forget() { shown_.clear(); }
 
 private:

@@ -30,10 +30,6 @@ void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
     advance(target >= now_ ? target - now_ : target + kMsPerDay - now_);
 }
 
-void VirtualTime::advanceToNextSecond(int ms) {
-    advance(1000 - now_ % 1000 + ms);
-}
-
 void VirtualTime::suspend(std::int64_t ms) {
     now_ += ms;
     for (auto& [timer, entry] : entries_) {

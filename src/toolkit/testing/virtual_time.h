@@ -23,12 +23,9 @@ public:
 
     void setTimeOfDay(int h, int m, int s, int ms = 0);
     void advance(std::int64_t ms);
-    void advanceSeconds(double seconds) { advance(static_cast<std::int64_t>(seconds * 1000)); }
     // Time passes with no tick at all, as on a machine that is busy or asleep;
     // afterwards each timer goes on in its old rhythm, the missed ticks dropped.
     void suspend(std::int64_t ms);
-    // Lets time run to the next full second plus `ms`.
-    void advanceToNextSecond(int ms = 0);
     std::int64_t now() const { return now_; }
     bool armed(const Timer& timer) const { return entries_.count(&timer) != 0; }
 
