@@ -28,8 +28,7 @@ LiveApp::LiveApp() {
 
 void LiveApp::startTask(int slot, const std::string& due) {
     MainForm& f = app.mainForm;
-    tk::CommandButton* buttons[] = {&f.slotButton1, &f.slotButton2, &f.slotButton3, &f.slotButton4};
-    buttons[slot - 1]->click();
+    (void)slotButton(f, slot).click();
     f.contentBox.setText("基准");
     f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));
     f.clockMinute.setListIndex(std::stoi(due.substr(3, 2)));

@@ -90,11 +90,7 @@ protected:
         }
     }
 
-    tk::CommandButton& slotButton(int slot) {
-        tk::CommandButton* buttons[] = {&f.slotButton1, &f.slotButton2, &f.slotButton3,
-                                        &f.slotButton4};
-        return *buttons[slot - 1];
-    }
+    tk::CommandButton& slotButton(int slot) { return ::slotButton(f, slot); }
 
     // The log's newest entry: the text between the first separator and the next.
     std::string topEntry() const {

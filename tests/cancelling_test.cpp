@@ -10,11 +10,6 @@ class CancellingTest : public AppTest {
 protected:
     CancellingTest() { startAt(9, 30, 0, 500); }
 
-    tk::Timer& pollTimer(int slot) {
-        tk::Timer* timers[] = {&f.slotTimer1, &f.slotTimer2, &f.slotTimer3, &f.slotTimer4};
-        return *timers[slot - 1];
-    }
-
     void expectClosedLayout() {
         EXPECT_FALSE(f.taskPanel.visible());
         EXPECT_FALSE(f.cancelPanel.visible());
@@ -47,7 +42,7 @@ TEST_F(CancellingTest, ConfirmedCancelStopsTheSlotLogsAndClosesForEverySlot) {
         EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::OkCancel);
         EXPECT_EQ(topEntry(), clock() + "->任务" + std::to_string(k) + "取消");
         EXPECT_EQ(slotButton(k).caption(), "任务" + std::to_string(k) + "(等待)");
-        EXPECT_EQ(pollTimer(k).interval(), 0);
+        EXPECT_EQ(pollTimer(f, k).interval(), 0);
         expectClosedLayout();
     }
 }

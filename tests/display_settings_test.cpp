@@ -160,4 +160,18 @@ TEST_F(DisplaySettingsTest, ClickOnTheLogAfterAReminderFollowsTheSwitches) {
     }
 }
 
+// A switch that is on with no colour chosen leaves the alarm's colours as they are.
+TEST_F(DisplaySettingsTest, ClickOnTheLogKeepsTheAlarmColoursOfASwitchWithNothingChosen) {
+    ASSERT_TRUE(User::click(f.logBackColour));
+    close();
+    startTask(1, tk::clockTextAt(p.time.secondsSinceMidnight() + 2));
+    p.time.advance(3000);
+    const tk::Color blinked = f.logBox.foreColor();
+    ASSERT_TRUE(User::click(f.logBox));
+    EXPECT_EQ(f.blinkTimer.interval(), 0);
+    EXPECT_EQ(f.logBox.backColor(), 0x000000u);
+    EXPECT_EQ(f.logBox.foreColor(), tk::sys::kButtonText) << "the text's switch is off";
+    EXPECT_NE(blinked, tk::sys::kButtonText);
+}
+
 }  // namespace

@@ -277,9 +277,7 @@ private:
         const auto& boxes = p_.boxes.shown();
         for (int n = 1; n <= 4; ++n) {
             const std::string name = std::to_string(n);
-            tk::CommandButton& button =
-                *std::array{&f_.slotButton1, &f_.slotButton2, &f_.slotButton3,
-                            &f_.slotButton4}[static_cast<std::size_t>(n - 1)];
+            tk::CommandButton& button = slotButton(f_, n);
             const bool running = app_.tasks.isRunning(n);
             if ((button.caption() == "任务" + name + "(进行)") != running) {
                 return "slot " + name + "'s caption disagrees with its state";

@@ -7,19 +7,21 @@
 #include "appearance/display_settings.h"
 #include "appearance/hints.h"
 #include "forms/activity_log.h"
+#include "forms/log_look.h"
 #include "forms/main_form.h"
 #include "game/game.h"
 #include "game/game_form.h"
 #include "security/exit_password.h"
 #include "security/settings_panel.h"
 #include "security/task_passwords.h"
-#include "shell/shell.h"
+#include "shell/leaving.h"
 #include "shell/splash.h"
 #include "shell/title_clock.h"
 #include "tasks/cancelling.h"
 #include "tasks/delivery.h"
 #include "tasks/information.h"
 #include "tasks/scheduling.h"
+#include "tasks/slot_controls.h"
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
@@ -36,17 +38,19 @@ public:
     GameForm gameForm;
     ActivityLog log{mainForm.logBox};
     TitleClock titleClock{mainForm};
-    DisplaySettings display{mainForm, titleClock};
+    LogLook logLook{mainForm};
+    DisplaySettings display{mainForm, titleClock, logLook};
     TaskSlots tasks;
+    SlotControls slotControls{mainForm, tasks};
     TaskPanel taskPanel{mainForm, tasks};
-    Scheduling scheduling{mainForm, tasks, taskPanel, log};
-    Delivery delivery{mainForm, tasks, log};
+    Scheduling scheduling{mainForm, slotControls, taskPanel, log};
+    Delivery delivery{mainForm, tasks, slotControls, log, logLook};
     TaskInformation taskInformation{mainForm, tasks, taskPanel, log};
-    Cancelling cancelling{mainForm, tasks, taskPanel, log};
+    Cancelling cancelling{mainForm, tasks, slotControls, taskPanel, log};
     TaskPasswords taskPasswords{mainForm, tasks, taskPanel, log};
     ExitPassword exitPassword{mainForm};
     SettingsPanel settingsPanel{mainForm, exitPassword};
-    Shell shell{mainForm, tasks, exitPassword};
+    Leaving leaving{mainForm, tasks, exitPassword};
     Hints hints{mainForm};
     Game game{gameForm, mainForm, settingsPanel};
     Splash splash{splashForm, [this] { mainForm.show(); }};

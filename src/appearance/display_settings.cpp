@@ -7,23 +7,18 @@
 #include "forms/panel_layout.h"
 #include "shell/title_clock.h"
 
-namespace {
-constexpr tk::Color kLogDefaultBack = look::kLogOrange;
-constexpr tk::Color kLogDefaultFore = tk::sys::kButtonText;
-}  // namespace
-
-DisplaySettings::DisplaySettings(MainForm& form, TitleClock& clock) : f(form), clock_(clock) {
+DisplaySettings::DisplaySettings(MainForm& form, TitleClock& clock, LogLook& logLook)
+    : f(form), clock_(clock), logLook_(logLook) {
     bind();
 }
 
 void DisplaySettings::bind() {
     f.showClock.onClick.bind([this] { toggleClock(); });
     f.showHints.onClick.bind([this] { toggleHints(); });
-    f.logBackColour.onClick.bind([this] { toggleBackColour(); });
-    f.logTextColour.onClick.bind([this] { toggleTextColour(); });
-    f.backColourList.onClick.bind([this] { applyBackColour(); });
-    f.textColourList.onClick.bind([this] { applyTextColour(); });
-    f.logBox.onClick.bind([this] { stopBlinking(); });
+    f.logBackColour.onClick.bind([this] { toggleColour(backColour_); });
+    f.logTextColour.onClick.bind([this] { toggleColour(textColour_); });
+    f.backColourList.onClick.bind([this] { applyColour(backColour_); });
+    f.textColourList.onClick.bind([this] { applyColour(textColour_); });
 }
 
 std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {
@@ -52,52 +47,29 @@ void DisplaySettings::toggleHints() {
     f.hintLine.setVisible(hintsShown_);
 }
 
-void DisplaySettings::toggleBackColour() {
-    backColourOn_ = !backColourOn_;
-    f.backColourList.setEnabled(backColourOn_);
-    if (backColourOn_) {
-        applyBackColour();
+// Off, the list keeps the colour it was painted.
+void DisplaySettings::toggleColour(ColourSetting& setting) {
+    setting.on = !setting.on;
+    setting.list.setEnabled(setting.on);
+    if (setting.on) {
+        applyColour(setting);
     } else {
-        f.logBox.setBackColor(kLogDefaultBack);
+        logLook_.useOwnColour(setting.channel);
     }
 }
 
-void DisplaySettings::toggleTextColour() {
-    textColourOn_ = !textColourOn_;
-    f.textColourList.setEnabled(textColourOn_);
-    if (textColourOn_) {
-        applyTextColour();
+// The list's entry paints the list and the log alike; with no entry
+// selected nothing changes.
+void DisplaySettings::applyColour(ColourSetting& setting) {
+    const auto colour = colourNamed(setting.list.text());
+    if (!colour) {
+        logLook_.keepShownColour(setting.channel);
+        return;
+    }
+    if (setting.channel == LogLook::Channel::Back) {
+        setting.list.setBackColor(*colour);
     } else {
-        f.logBox.setForeColor(kLogDefaultFore);
+        setting.list.setForeColor(*colour);
     }
-}
-
-// Ends the blinking a reminder started and puts back the colours the
-// settings call for.
-void DisplaySettings::stopBlinking() {
-    f.blinkTimer.setInterval(0);
-    if (backColourOn_) {
-        applyBackColour();
-    } else {
-        f.logBox.setBackColor(kLogDefaultBack);
-    }
-    if (textColourOn_) {
-        applyTextColour();
-    } else {
-        f.logBox.setForeColor(kLogDefaultFore);
-    }
-}
-
-void DisplaySettings::applyBackColour() {
-    if (const auto colour = colourNamed(f.backColourList.text())) {
-        f.backColourList.setBackColor(*colour);
-        f.logBox.setBackColor(*colour);
-    }
-}
-
-void DisplaySettings::applyTextColour() {
-    if (const auto colour = colourNamed(f.textColourList.text())) {
-        f.textColourList.setForeColor(*colour);
-        f.logBox.setForeColor(*colour);
-    }
+    logLook_.use(setting.channel, *colour);
 }

@@ -5,12 +5,12 @@
 #include "tasks/cancelling.h"
 
 #include "forms/panel_layout.h"
-#include "tasks/slot_controls.h"
 #include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 
-Cancelling::Cancelling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log)
-    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+Cancelling::Cancelling(MainForm& form, const TaskSlots& tasks, SlotControls& controls,
+                       TaskPanel& panel, ActivityLog& log)
+    : f(form), tasks_(tasks), controls_(controls), panel_(panel), log_(log) {
     bind();
 }
 
@@ -48,9 +48,7 @@ void Cancelling::hintCancelRule() {
 // a password, and the panel closes.
 void Cancelling::cancelSlot(int k) {
     log_.write(f.program().clockText() + slotTexts(k).cancelled);
-    slotButton(f, k).setCaption(slotTexts(k).waitingCaption);
-    pollTimer(f, k).setInterval(0);
-    tasks_.end(k);
+    controls_.end(k);
     f.titleBox.setText(slotTexts(k).defaultTitle);
     f.contentBox.setText("");
     panel_.offerStart(true);

@@ -6,6 +6,7 @@
 
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
+#include "tasks/slot_controls.h"
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
@@ -15,7 +16,8 @@
 // after a question.
 class Cancelling {
 public:
-    Cancelling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log);
+    Cancelling(MainForm& form, const TaskSlots& tasks, SlotControls& controls, TaskPanel& panel,
+               ActivityLog& log);
 
 private:
     void bind();
@@ -30,7 +32,8 @@ private:
     void closeCancelPanel();
 
     MainForm& f;
-    TaskSlots& tasks_;
+    const TaskSlots& tasks_;
+    SlotControls& controls_;
     TaskPanel& panel_;
     ActivityLog& log_;
 };

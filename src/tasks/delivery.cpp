@@ -4,13 +4,12 @@
 
 #include "tasks/delivery.h"
 
-#include "forms/look.h"
-#include "tasks/slot_controls.h"
 #include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 
-Delivery::Delivery(MainForm& form, TaskSlots& tasks, ActivityLog& log)
-    : f(form), tasks_(tasks), log_(log) {
+Delivery::Delivery(MainForm& form, TaskSlots& tasks, SlotControls& controls, ActivityLog& log,
+                   LogLook& logLook)
+    : f(form), tasks_(tasks), controls_(controls), log_(log), logLook_(logLook) {
     for (int n = 1; n <= TaskSlots::kCount; ++n) {
         pollTimer(f, n).onTick.bind([this, n] { pollTick(n); });
     }
@@ -31,13 +30,10 @@ void Delivery::deliver(int n) {
     program.messageBox(slotTexts(n).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
     f.show();
     f.setWindowState(tk::WindowState::Normal);
-    pollTimer(f, n).setInterval(0);
-    f.logBox.setBackColor(look::kBlack);
-    f.blinkTimer.setInterval(330);
+    logLook_.raiseAlarm();
     const TaskSlot& s = tasks_.slot(n);
     const std::string& nl = ActivityLog::newLine;
     log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + "标题：" + s.title +
                nl + "提醒内容：" + s.content + nl + "任务完成" + nl);
-    slotButton(f, n).setCaption(slotTexts(n).waitingCaption);
-    tasks_.end(n);
+    controls_.end(n);
 }

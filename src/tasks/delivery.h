@@ -5,7 +5,9 @@
 #pragma once
 
 #include "forms/activity_log.h"
+#include "forms/log_look.h"
 #include "forms/main_form.h"
+#include "tasks/slot_controls.h"
 #include "tasks/task_slots.h"
 
 // Each running slot's poll timer looks at the clock once a second; on the due
@@ -13,7 +15,8 @@
 // with a report on top, and the slot waits again.
 class Delivery {
 public:
-    Delivery(MainForm& form, TaskSlots& tasks, ActivityLog& log);
+    Delivery(MainForm& form, TaskSlots& tasks, SlotControls& controls, ActivityLog& log,
+             LogLook& logLook);
 
 private:
     void pollTick(int n);
@@ -21,5 +24,7 @@ private:
 
     MainForm& f;
     TaskSlots& tasks_;
+    SlotControls& controls_;
     ActivityLog& log_;
+    LogLook& logLook_;
 };

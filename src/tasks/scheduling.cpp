@@ -4,13 +4,11 @@
 
 #include "tasks/scheduling.h"
 
-#include "tasks/slot_controls.h"
-#include "tasks/slot_texts.h"
 #include "toolkit/program.h"
 #include "toolkit/text.h"
 
-Scheduling::Scheduling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log)
-    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+Scheduling::Scheduling(MainForm& form, SlotControls& controls, TaskPanel& panel, ActivityLog& log)
+    : f(form), controls_(controls), panel_(panel), log_(log) {
     f.startTask.onClick.bind([this] { startTask(); });
 }
 
@@ -30,9 +28,7 @@ void Scheduling::startTask() {
     f.cancelTask.setEnabled(true);
     panel_.close();
 
-    slotButton(f, n).setCaption(slotTexts(n).runningCaption);
-    tasks_.start(n, title, content, due);
-    pollTimer(f, n).setInterval(kPollInterval);
+    controls_.start(n, title, content, due);
     log_.write(program.clockText() + "->任务" + std::to_string(n) + "开始");
 }
 

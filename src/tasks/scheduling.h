@@ -7,6 +7,7 @@
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
 #include "tasks/due_time.h"
+#include "tasks/slot_controls.h"
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
@@ -14,7 +15,7 @@
 // time, confirms it in a box, and starts the task in the selected slot.
 class Scheduling {
 public:
-    Scheduling(MainForm& form, TaskSlots& tasks, TaskPanel& panel, ActivityLog& log);
+    Scheduling(MainForm& form, SlotControls& controls, TaskPanel& panel, ActivityLog& log);
 
 private:
     void startTask();
@@ -22,7 +23,7 @@ private:
     due_time::DueTime dueTimeFromEntries();
 
     MainForm& f;
-    TaskSlots& tasks_;
+    SlotControls& controls_;
     TaskPanel& panel_;
     ActivityLog& log_;
 };

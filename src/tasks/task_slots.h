@@ -21,8 +21,8 @@ struct TaskSlot {
     bool delivering = false;  // its reminder box is open: its ticks must not deliver again
 };
 
-// The four reminder slots, numbered 1..4, as plain state. The task panel's
-// classes keep each slot's button and poll timer in step with it.
+// The four reminder slots, numbered 1..4, as plain state. SlotControls keeps
+// each slot's button and poll timer in step with it.
 class TaskSlots {
 public:
     static constexpr int kCount = 4;

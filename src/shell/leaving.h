@@ -11,27 +11,21 @@
 class TaskSlots;
 class ExitPassword;
 
-// The main window's own behaviour: the blinking of the log,
-// hiding it, leaving the program by 退出, and what happens when the window is
-// closed by the window system.
-class Shell {
+// Ways out of the main window: hiding it (隐藏), leaving the program (退出),
+// and the window closed by the window system.
+class Leaving {
 public:
-    Shell(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock);
+    Leaving(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock);
 
 private:
-    // The text colour the log was given last; the first tick gives it white.
-    enum class BlinkPhase { Red, White };
-
     void closedByWindowSystem();
     void hideWindow();
     void quit();
     void hintQuit();
     void askAndEnd();
     void askPasswordAndEnd(const std::string& exitPassword);
-    void blinkLog();
 
     MainForm& f;
     const TaskSlots& tasks_;
     const ExitPassword& lock_;
-    BlinkPhase blinkPhase_ = BlinkPhase::Red;
 };

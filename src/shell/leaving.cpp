@@ -2,34 +2,32 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/shell.h"
+#include "shell/leaving.h"
 
-#include "forms/look.h"
 #include "security/exit_password.h"
 #include "tasks/task_slots.h"
 #include "toolkit/program.h"
 
-Shell::Shell(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock)
+Leaving::Leaving(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock)
     : f(form), tasks_(tasks), lock_(lock) {
     f.onUnload.bind([this] { closedByWindowSystem(); });
     f.hideWindow.onClick.bind([this] { hideWindow(); });
     f.quit.onClick.bind([this] { quit(); });
     f.quit.onMouseMove.bind([this] { hintQuit(); });
-    f.blinkTimer.onTick.bind([this] { blinkLog(); });
 }
 
-void Shell::closedByWindowSystem() {
+void Leaving::closedByWindowSystem() {
     tk::Program& program = f.program();
     program.messageBox("用这种卑鄙的手段退出。。哼，我鄙视你！", tk::Buttons::Ok, "鄙视+ing");
     program.end();
 }
 
 // Everything keeps running; a reminder brings the window back.
-void Shell::hideWindow() {
+void Leaving::hideWindow() {
     f.setWindowState(tk::WindowState::Minimized);
 }
 
-void Shell::quit() {
+void Leaving::quit() {
     const std::string& exitPassword = lock_.exitPassword();
     if (exitPassword.empty()) {
         askAndEnd();
@@ -38,7 +36,7 @@ void Shell::quit() {
     }
 }
 
-void Shell::askAndEnd() {
+void Leaving::askAndEnd() {
     tk::Program& program = f.program();
     const bool running = tasks_.anyRunning();
     if (program.messageBox(running ? "有任务正在进行，是否退出？" : "你真的要退出吗？",
@@ -52,7 +50,7 @@ void Shell::askAndEnd() {
 
 // The right password ends at once; a wrong one is told, an empty one or
 // Cancel is not.
-void Shell::askPasswordAndEnd(const std::string& exitPassword) {
+void Leaving::askPasswordAndEnd(const std::string& exitPassword) {
     tk::Program& program = f.program();
     const std::string answer = program.inputBox(
         "为了使用户不会误退出，你已经将退出加密，请输入密码才能退出", "", "", tk::Echo::Secret);
@@ -64,16 +62,6 @@ void Shell::askPasswordAndEnd(const std::string& exitPassword) {
 }
 
 // Decided anew on every move, so it follows the settings panel at once.
-void Shell::hintQuit() {
+void Leaving::hintQuit() {
     f.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
-}
-
-void Shell::blinkLog() {
-    if (blinkPhase_ == BlinkPhase::White) {
-        f.logBox.setForeColor(look::kRed);
-        blinkPhase_ = BlinkPhase::Red;
-    } else {
-        f.logBox.setForeColor(look::kWhite);
-        blinkPhase_ = BlinkPhase::White;
-    }
 }
