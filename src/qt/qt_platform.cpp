@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyleFactory>
 #include <QTime>
 #include <QTimer>
@@ -53,7 +54,7 @@ protected:
             buttons->setMinimumWidth(widthShowingTitle() - margins.left() - margins.right());
         }
         QMessageBox::showEvent(event);  // sized to the text and the title
-        move(centred(*this, workArea(home_)));
+        if (!event->spontaneous()) move(centred(*this, workArea(home_)));
     }
 
 private:
@@ -66,6 +67,10 @@ private:
     const QScreen* home_;
 };
 
+// Boxes are centred when the program shows them. The window system can show
+// one again by itself (KWin maps a box anew when its minimised main window
+// lets it), and Qt reports that show before it knows the box's frame: centred
+// then, the box went half its size down and to the right.
 class InputBox : public QInputDialog {
 public:
     explicit InputBox(const QScreen* home) : home_(home) {}
@@ -73,7 +78,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override {
         QInputDialog::showEvent(event);
-        move(centred(*this, workArea(home_)));
+        if (!event->spontaneous()) move(centred(*this, workArea(home_)));
     }
 
 private:
