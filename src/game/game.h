@@ -20,10 +20,10 @@ class Game {
 public:
     Game(GameForm& game, MainForm& main, SettingsPanel& settings);
 
+private:
     // Whether cell i (1..9) holds a digit placed in the current game.
     bool cellFilled(int i) const { return cellFilled_[static_cast<std::size_t>(i - 1)]; }
 
-private:
     void bind();
     void openGame();
     void pointAtCells();
