@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "forms/game_form.h"
 #include "forms/main_form.h"
-#include "game/game_form.h"
 #include "security/settings_panel.h"
 
 // The number-square game: opened by 游戏 from the settings panel, played by
