@@ -5,6 +5,7 @@
 #pragma once
 
 #include "appearance/display_settings.h"
+#include "appearance/help.h"
 #include "appearance/hints.h"
 #include "forms/activity_log.h"
 #include "forms/game_form.h"
@@ -48,6 +49,7 @@ public:
     SettingsPanel settingsPanel{mainForm, exitPassword};
     Shell shell{mainForm, tasks, exitPassword};
     Hints hints{mainForm};
+    Help help{mainForm};
     Game game{gameForm, mainForm, settingsPanel};
     Splash splash{splashForm, [this] { mainForm.show(); }};
 };
