@@ -19,8 +19,8 @@
 #include "shell/title_clock.h"
 #include "tasks/cancelling.h"
 #include "tasks/delivery.h"
-#include "tasks/information.h"
 #include "tasks/scheduling.h"
+#include "tasks/task_information.h"
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
