@@ -58,7 +58,7 @@ TEST_F(ExitPasswordTest, SettingsPanelComesInFromTheRightAndGoesBackExactly) {
         EXPECT_EQ(f.left(), 9000);
         EXPECT_EQ(f.width(), 5745);
         EXPECT_FALSE(f.displayPanel.enabled());
-        EXPECT_FALSE(f.otherPanel.enabled());
+        EXPECT_FALSE(f.exitPasswordArea.enabled());
         EXPECT_TRUE(User::canReach(f.slotButton1));
         EXPECT_TRUE(User::canReach(f.quit));
     }

@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
     EXPECT_EQ(f.settingsHeading.foreColor(), 0x0000FFu);
     EXPECT_EQ(f.settingsHeading.font(), (tk::Font{"楷体_GB2312", 14.25, true}));
     for (tk::Frame* frame : {&f.slotArea, &f.taskPanel, &f.workArea, &f.passwordPanel,
-                             &f.cancelPanel, &f.displayPanel, &f.otherPanel}) {
+                             &f.cancelPanel, &f.displayPanel, &f.exitPasswordArea}) {
         EXPECT_EQ(frame->foreColor(), 0xFF0000u) << frame->name();
     }
     EXPECT_EQ(f.taskPanel.backColor(), 0xC0C0C0u);

@@ -136,8 +136,11 @@ private:
             note("click " + c.form().name() + "." + c.name());
             revealing_ = &c == &g_.answer;
             const bool blinking = &c == &f_.logBox && f_.blinkTimer.interval() != 0;
+            const auto cell = std::find(g_.cells.begin(), g_.cells.end(), &c);
             if (User::click(c)) {
                 reached(c, "Click");
+                if (cell != g_.cells.end())
+                    placed_[static_cast<std::size_t>(cell - g_.cells.begin())] = true;
                 if (blinking) seen("the log clicked while blinking");
             }
         } else if (roll < 45) {
@@ -328,15 +331,20 @@ private:
         GameState state;
         for (int k = 1; k <= 9; ++k) {
             state.hiddenDigits += !g_.digit(k).visible();
-            state.filledCells += app_.game.cellFilled(k);
+            state.filledCells += placed_[static_cast<std::size_t>(k - 1)];
             state.digitChosen = state.digitChosen || g_.cell(k).enabled();
         }
         return state;
     }
 
     // Each digit once per game; a hidden digit button for every filled cell,
-    // and one more while a digit is chosen; a reveal changes neither.
+    // and one more while a digit is chosen, which opens the empty cells alone;
+    // a reveal changes neither.
     std::string checkGame() {
+        const bool wiped = std::all_of(g_.cells.begin(), g_.cells.end(), [](const tk::TextBox* c) {
+            return c->text().empty() && c->backColor() == look::kGrey;
+        });
+        if (wiped) placed_.fill(false);
         const GameState state = gameState();
         if (revealing_ && !(state == lastGame_)) return "the answer changed the game";
         revealing_ = false;
@@ -345,9 +353,11 @@ private:
         }
         if (state.filledCells == 0) placedDigits_.clear();  // a new game
         for (int i = 1; i <= 9; ++i) {
-            const bool filled = app_.game.cellFilled(i);
+            const bool filled = placed_[static_cast<std::size_t>(i - 1)];
             const bool wasFilled =
                 std::exchange(filledBefore_[static_cast<std::size_t>(i - 1)], filled);
+            if (state.digitChosen && g_.cell(i).enabled() == filled)
+                return "a chosen digit opens other cells than the empty ones";
             if (!filled || wasFilled) continue;
             const std::string& digit = g_.cell(i).text();
             if (std::find(placedDigits_.begin(), placedDigits_.end(), digit) !=
@@ -469,6 +479,10 @@ private:
     GameForm& g_ = app_.gameForm;
     bool revealing_ = false;
     GameState lastGame_;
+    // The cells this person put a digit in since the board was last seen
+    // wiped, every cell grey and empty: a reveal paints over them but they
+    // stay filled.
+    std::array<bool, 9> placed_{};
     std::array<bool, 9> filledBefore_{};
     std::vector<std::string> placedDigits_;
     std::size_t oldLogSize_ = 0;

@@ -5,12 +5,13 @@
 #pragma once
 
 #include "appearance/display_settings.h"
+#include "appearance/help.h"
 #include "appearance/hints.h"
 #include "forms/activity_log.h"
+#include "forms/game_form.h"
 #include "forms/log_look.h"
 #include "forms/main_form.h"
 #include "game/game.h"
-#include "game/game_form.h"
 #include "security/exit_password.h"
 #include "security/settings_panel.h"
 #include "security/task_passwords.h"
@@ -19,9 +20,9 @@
 #include "shell/title_clock.h"
 #include "tasks/cancelling.h"
 #include "tasks/delivery.h"
-#include "tasks/information.h"
 #include "tasks/scheduling.h"
 #include "tasks/slot_controls.h"
+#include "tasks/task_information.h"
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
@@ -52,6 +53,7 @@ public:
     SettingsPanel settingsPanel{mainForm, exitPassword};
     Leaving leaving{mainForm, tasks, exitPassword};
     Hints hints{mainForm};
+    Help help{mainForm};
     Game game{gameForm, mainForm, settingsPanel};
     Splash splash{splashForm, [this] { mainForm.show(); }};
 };

@@ -6,8 +6,6 @@
 
 #include <utility>
 
-#include "toolkit/program.h"
-
 Hints::Hints(MainForm& form) : f(form) {
     // clang-format off
     const std::pair<tk::Control*, const char*> fixedHints[] = {
@@ -30,9 +28,4 @@ Hints::Hints(MainForm& form) : f(form) {
     for (const auto& [control, hint] : fixedHints) {
         control->onMouseMove.bind([&label = f.hintLine, text = hint] { label.setCaption(text); });
     }
-    f.help.onClick.bind([this] { showHelp(); });
-}
-
-void Hints::showHelp() {
-    f.program().messageBox("自己去体会", tk::Buttons::Ok, "");
 }

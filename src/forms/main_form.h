@@ -85,15 +85,15 @@ public:
     tk::CheckBox& logTextColour = add<tk::CheckBox>("Check4", displayPanel, {.caption = "字体景色", .at = {2040, 600, 1095, 255}});
     tk::ComboBox& textColourList = add<tk::ComboBox>("Combo8", displayPanel, {.at = {3240, 600, 615, 300}, .enabled = false, .items = look::colourItems()});
 
-    tk::Frame& otherPanel = add<tk::Frame>("Frame7", {.caption = "其他设置", .at = {5880, 1350, 3975, 1980}, .fore = look::kBlue});
-    tk::CheckBox& exitPasswordOn = add<tk::CheckBox>("Check5", otherPanel, {.caption = "设置密码", .at = {360, 200, 1695, 255}});
-    tk::Label& oldExitPasswordCaption = add<tk::Label>("Label19", otherPanel, {.caption = "  原密码：", .at = {600, 520, 975, 255}, .visible = false});
-    tk::TextBox& oldExitPassword = add<tk::TextBox>("Text8", otherPanel, {.at = {1680, 480, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
-    tk::Label& newExitPasswordCaption = add<tk::Label>("Label17", otherPanel, {.caption = "输入密码：", .at = {600, 885, 975, 255}, .visible = false});
-    tk::TextBox& newExitPassword = add<tk::TextBox>("Text9", otherPanel, {.at = {1680, 840, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
-    tk::Label& exitPasswordAgainCaption = add<tk::Label>("Label18", otherPanel, {.caption = "确认密码：", .at = {600, 1245, 975, 255}, .visible = false});
-    tk::TextBox& exitPasswordAgain = add<tk::TextBox>("Text10", otherPanel, {.at = {1680, 1200, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
-    tk::CommandButton& changeExitPassword = add<tk::CommandButton>("Command15", otherPanel, {.caption = "修改", .at = {2520, 1515, 1095, 375}, .visible = false});
+    tk::Frame& exitPasswordArea = add<tk::Frame>("Frame7", {.caption = "其他设置", .at = {5880, 1350, 3975, 1980}, .fore = look::kBlue});
+    tk::CheckBox& exitPasswordOn = add<tk::CheckBox>("Check5", exitPasswordArea, {.caption = "设置密码", .at = {360, 200, 1695, 255}});
+    tk::Label& oldExitPasswordCaption = add<tk::Label>("Label19", exitPasswordArea, {.caption = "  原密码：", .at = {600, 520, 975, 255}, .visible = false});
+    tk::TextBox& oldExitPassword = add<tk::TextBox>("Text8", exitPasswordArea, {.at = {1680, 480, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
+    tk::Label& newExitPasswordCaption = add<tk::Label>("Label17", exitPasswordArea, {.caption = "输入密码：", .at = {600, 885, 975, 255}, .visible = false});
+    tk::TextBox& newExitPassword = add<tk::TextBox>("Text9", exitPasswordArea, {.at = {1680, 840, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
+    tk::Label& exitPasswordAgainCaption = add<tk::Label>("Label18", exitPasswordArea, {.caption = "确认密码：", .at = {600, 1245, 975, 255}, .visible = false});
+    tk::TextBox& exitPasswordAgain = add<tk::TextBox>("Text10", exitPasswordArea, {.at = {1680, 1200, 1935, 270}, .visible = false, .password = true, .maxLength = 16});
+    tk::CommandButton& changeExitPassword = add<tk::CommandButton>("Command15", exitPasswordArea, {.caption = "修改", .at = {2520, 1515, 1095, 375}, .visible = false});
 
     tk::Label& settingsHeading = add<tk::Label>("Label15", {.caption = "设置", .at = {7440, 120, 975, 375}, .fore = look::kRed, .font = look::kai(14.25, true), .align = tk::Align::Center});
     tk::CommandButton& openGame = add<tk::CommandButton>("Command19", {.caption = "游戏", .at = {7200, 3400, 1095, 375}});

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "forms/game_form.h"
 #include "forms/main_form.h"
-#include "game/game_form.h"
 #include "security/settings_panel.h"
 
 // The number-square game: opened by 游戏 from the settings panel, played by
@@ -20,10 +20,10 @@ class Game {
 public:
     Game(GameForm& game, MainForm& main, SettingsPanel& settings);
 
+private:
     // Whether cell i (1..9) holds a digit placed in the current game.
     bool cellFilled(int i) const { return cellFilled_[static_cast<std::size_t>(i - 1)]; }
 
-private:
     void bind();
     void openGame();
     void pointAtCells();

@@ -23,7 +23,7 @@ void SettingsPanel::open() {
     f.slotArea.setEnabled(false);
     f.workArea.setEnabled(false);
     f.displayPanel.setEnabled(true);
-    f.otherPanel.setEnabled(true);
+    f.exitPasswordArea.setEnabled(true);
     panel_layout::widenForSettings(f, panel_layout::kSettingsPanel);
 }
 
@@ -31,6 +31,6 @@ void SettingsPanel::close() {
     f.slotArea.setEnabled(true);
     f.workArea.setEnabled(true);
     f.displayPanel.setEnabled(false);
-    f.otherPanel.setEnabled(false);
+    f.exitPasswordArea.setEnabled(false);
     panel_layout::narrowFromSettings(f, panel_layout::kSettingsPanel);
 }

@@ -19,7 +19,6 @@ void Cancelling::bind() {
     f.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
     f.confirmCancel.onClick.bind([this] { confirmCancel(); });
     f.dismissCancel.onClick.bind([this] { dismissCancel(); });
-    f.continueTask.onClick.bind([this] { continueTask(); });
 }
 
 void Cancelling::cancelTask() {
@@ -94,8 +93,4 @@ void Cancelling::closeCancelPanel() {
     panel_layout::closePasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel});
     f.cancelPassword.setText("");
     f.setDefaultButton(f.startTask);
-}
-
-void Cancelling::continueTask() {
-    panel_.close();
 }

@@ -10,7 +10,7 @@
 #include "tasks/task_panel.h"
 #include "tasks/task_slots.h"
 
-// Cancelling the selected slot's task (取消任务), or going back to it (继续任务).
+// Cancelling the selected slot's task (取消任务).
 // A slot with a password is cancelled only with the right password, given in
 // its own panel below the task settings panel; a running slot without one
 // after a question.
@@ -25,7 +25,6 @@ private:
     void hintCancelRule();
     void confirmCancel();
     void dismissCancel();
-    void continueTask();
     void cancelSlot(int k);
     void refuseCancel(int k);
     void openCancelPanel();

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "toolkit/clock_text.h"
+#include "toolkit/text.h"
 
 namespace due_time {
 
@@ -21,6 +22,14 @@ DueTime fromSeconds(int seconds) {
 }
 
 }  // namespace
+
+bool isComplete(const std::string& h, const std::string& m, const std::string& s) {
+    return tk::characterCount(h + m + s) == 6;
+}
+
+bool isLongEnough(const std::string& h, const std::string& m, const std::string& s) {
+    return std::stoi(h + m + s) >= 30;
+}
 
 DueTime atClockTime(const std::string& h, const std::string& m, const std::string& s) {
     return {h + ":" + m + ":" + s, std::stoi(h) * 3600 + std::stoi(m) * 60 + std::stoi(s)};

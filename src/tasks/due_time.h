@@ -15,6 +15,14 @@ struct DueTime {
     int seconds = 0;   // 0..86399
 };
 
+// Whether a time picked as three two-digit texts is complete: six digits in
+// all (a list with nothing chosen gives no text).
+bool isComplete(const std::string& h, const std::string& m, const std::string& s);
+
+// Whether a complete duration is at least 30 s, read as the one number HHMMSS:
+// any hour or minute is long enough, and otherwise the seconds must reach 30.
+bool isLongEnough(const std::string& h, const std::string& m, const std::string& s);
+
 // The due time for a clock time picked as three two-digit texts.
 DueTime atClockTime(const std::string& h, const std::string& m, const std::string& s);
 

@@ -5,7 +5,6 @@
 #include "tasks/scheduling.h"
 
 #include "toolkit/program.h"
-#include "toolkit/text.h"
 
 Scheduling::Scheduling(MainForm& form, SlotControls& controls, TaskPanel& panel, ActivityLog& log)
     : f(form), controls_(controls), panel_(panel), log_(log) {
@@ -40,20 +39,20 @@ bool Scheduling::checkEntries() {
         return false;
     }
     if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
-        if (tk::characterCount(f.clockHour.text() + f.clockMinute.text() + f.clockSecond.text()) !=
-            6) {
+        if (!due_time::isComplete(f.clockHour.text(), f.clockMinute.text(), f.clockSecond.text())) {
             program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "怎么搞的啊？");
             return false;
         }
         return true;
     }
-    const std::string duration =
-        f.durationHours.text() + f.durationMinutes.text() + f.durationSeconds.text();
-    if (tk::characterCount(duration) != 6) {
+    const std::string h = f.durationHours.text();
+    const std::string m = f.durationMinutes.text();
+    const std::string s = f.durationSeconds.text();
+    if (!due_time::isComplete(h, m, s)) {
         program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "啊哦！");
         return false;
     }
-    if (std::stoi(duration) < 30) {
+    if (!due_time::isLongEnough(h, m, s)) {
         program.messageBox("提醒时间最少应不小于30钞", tk::Buttons::Ok, "记住３０钞");
         return false;
     }

@@ -18,6 +18,7 @@ void TaskPanel::bind() {
     }
     f.atClockTime.onClick.bind([this] { chooseMode(ScheduleMode::ClockTime); });
     f.afterDuration.onClick.bind([this] { chooseMode(ScheduleMode::Duration); });
+    f.continueTask.onClick.bind([this] { close(); });
 }
 
 void TaskPanel::selectSlot(int n) {

@@ -16,7 +16,7 @@ enum class ScheduleMode { ClockTime, Duration };
 // The task settings panel. A slot button selects its slot and opens the panel
 // on it: as an editor for a waiting slot, as a read-only view for a running
 // one. The classes behind the panel's buttons act on the selected slot and
-// close the panel.
+// close the panel; 继续任务 only closes it.
 class TaskPanel {
 public:
     TaskPanel(MainForm& form, const TaskSlots& tasks);

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game/game_form.h"
+#include "forms/game_form.h"
 
 #include <string>
 

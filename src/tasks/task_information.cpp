@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tasks/information.h"
+#include "tasks/task_information.h"
 
 #include "toolkit/clock_text.h"
 #include "toolkit/program.h"
