@@ -8,17 +8,17 @@
 #include "shell/title_clock.h"
 
 DisplaySettings::DisplaySettings(MainForm& form, TitleClock& clock, LogLook& logLook)
-    : f(form), clock_(clock), logLook_(logLook) {
+    : form_(form), clock_(clock), logLook_(logLook) {
     bind();
 }
 
 void DisplaySettings::bind() {
-    f.showClock.onClick.bind([this] { toggleClock(); });
-    f.showHints.onClick.bind([this] { toggleHints(); });
-    f.logBackColour.onClick.bind([this] { toggleColour(backColour_); });
-    f.logTextColour.onClick.bind([this] { toggleColour(textColour_); });
-    f.backColourList.onClick.bind([this] { applyColour(backColour_); });
-    f.textColourList.onClick.bind([this] { applyColour(textColour_); });
+    form_.showClock.onClick.bind([this] { toggleClock(); });
+    form_.showHints.onClick.bind([this] { toggleHints(); });
+    form_.logBackColour.onClick.bind([this] { toggleColour(backColour_); });
+    form_.logTextColour.onClick.bind([this] { toggleColour(textColour_); });
+    form_.backColourList.onClick.bind([this] { applyColour(backColour_); });
+    form_.textColourList.onClick.bind([this] { applyColour(textColour_); });
 }
 
 std::optional<tk::Color> DisplaySettings::colourNamed(const std::string& name) {
@@ -39,12 +39,12 @@ void DisplaySettings::toggleClock() {
 
 void DisplaySettings::toggleHints() {
     if (hintsShown_) {
-        panel_layout::hideHintBand(f);
+        panel_layout::hideHintBand(form_);
     } else {
-        panel_layout::showHintBand(f);
+        panel_layout::showHintBand(form_);
     }
     hintsShown_ = !hintsShown_;
-    f.hintLine.setVisible(hintsShown_);
+    form_.hintLine.setVisible(hintsShown_);
 }
 
 // Off, the list keeps the colour it was painted.

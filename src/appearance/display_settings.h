@@ -38,11 +38,11 @@ private:
     void toggleColour(ColourSetting& setting);
     void applyColour(ColourSetting& setting);
 
-    MainForm& f;
+    MainForm& form_;
     TitleClock& clock_;
     LogLook& logLook_;
     bool clockShown_ = false;
     bool hintsShown_ = true;
-    ColourSetting backColour_{f.backColourList, LogLook::Channel::Back};
-    ColourSetting textColour_{f.textColourList, LogLook::Channel::Text};
+    ColourSetting backColour_{form_.backColourList, LogLook::Channel::Back};
+    ColourSetting textColour_{form_.textColourList, LogLook::Channel::Text};
 };

@@ -6,10 +6,10 @@
 
 #include "toolkit/program.h"
 
-Help::Help(MainForm& form) : f(form) {
-    f.help.onClick.bind([this] { showHelp(); });
+Help::Help(MainForm& form) : form_(form) {
+    form_.help.onClick.bind([this] { showHelp(); });
 }
 
 void Help::showHelp() {
-    f.program().messageBox("自己去体会", tk::Buttons::Ok, "");
+    form_.program().messageBox("自己去体会", tk::Buttons::Ok, "");
 }

@@ -14,5 +14,5 @@ public:
 private:
     void showHelp();
 
-    MainForm& f;
+    MainForm& form_;
 };

@@ -6,26 +6,27 @@
 
 #include <utility>
 
-Hints::Hints(MainForm& form) : f(form) {
+Hints::Hints(MainForm& form) : form_(form) {
     // clang-format off
     const std::pair<tk::Control*, const char*> fixedHints[] = {
-        {&f.startTask, "将以上参数都设置好后，可以单击此按钮开始任务钟约"},
-        {&f.taskInfo, "查看任务信息"},
-        {&f.setTaskPassword, "为此任务设置密码，以防别人或自己误将任务取消"},
-        {&f.hideWindow, "隐藏当前的窗口最小化"},
-        {&f.openSettings, "将在右边出现设置窗口"},
-        {&f.help, "如果你对本软件不太会使用，请查看帮助"},
-        {&f.continueTask, "继续当前的任务"},
-        {&f.atClockTime, "指定在什么时候进行对自己的提醒"},
-        {&f.afterDuration, "以当前时间为参照，经过设置时间段后提醒"},
-        {&f.titleBox, "可以在此输入提醒任务的标题"},
-        {&f.contentBox, "提醒内容必须写入"},
-        {&f.newPassword, "输入修改后的新密码"},
-        {&f.oldPassword, "上次已经设置了密码，需要输入原密码进行认证"},
-        {&f.cancelPassword, "输入密码"},
+        {&form_.startTask, "将以上参数都设置好后，可以单击此按钮开始任务钟约"},
+        {&form_.taskInfo, "查看任务信息"},
+        {&form_.setTaskPassword, "为此任务设置密码，以防别人或自己误将任务取消"},
+        {&form_.hideWindow, "隐藏当前的窗口最小化"},
+        {&form_.openSettings, "将在右边出现设置窗口"},
+        {&form_.help, "如果你对本软件不太会使用，请查看帮助"},
+        {&form_.continueTask, "继续当前的任务"},
+        {&form_.atClockTime, "指定在什么时候进行对自己的提醒"},
+        {&form_.afterDuration, "以当前时间为参照，经过设置时间段后提醒"},
+        {&form_.titleBox, "可以在此输入提醒任务的标题"},
+        {&form_.contentBox, "提醒内容必须写入"},
+        {&form_.newPassword, "输入修改后的新密码"},
+        {&form_.oldPassword, "上次已经设置了密码，需要输入原密码进行认证"},
+        {&form_.cancelPassword, "输入密码"},
     };
     // clang-format on
     for (const auto& [control, hint] : fixedHints) {
-        control->onMouseMove.bind([&label = f.hintLine, text = hint] { label.setCaption(text); });
+        control->onMouseMove.bind(
+            [&label = form_.hintLine, text = hint] { label.setCaption(text); });
     }
 }

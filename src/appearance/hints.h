@@ -16,5 +16,5 @@ public:
     explicit Hints(MainForm& form);
 
 private:
-    MainForm& f;
+    MainForm& form_;
 };

@@ -35,8 +35,8 @@ private:
     void revealAnswer();
     void resetGame();
 
-    GameForm& g;
-    MainForm& f;
+    GameForm& gameForm_;
+    MainForm& mainForm_;
     SettingsPanel& settings_;
     // The digit chosen last, kept after it is placed; none before the first
     // choice and after a reset, when no cell can be clicked.

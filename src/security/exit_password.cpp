@@ -6,13 +6,13 @@
 
 #include "toolkit/program.h"
 
-ExitPassword::ExitPassword(MainForm& form) : f(form) {
+ExitPassword::ExitPassword(MainForm& form) : form_(form) {
     bind();
 }
 
 void ExitPassword::bind() {
-    f.exitPasswordOn.onClick.bind([this] { toggleExitPassword(); });
-    f.changeExitPassword.onClick.bind([this] { changeExitPassword(); });
+    form_.exitPasswordOn.onClick.bind([this] { toggleExitPassword(); });
+    form_.changeExitPassword.onClick.bind([this] { changeExitPassword(); });
 }
 
 void ExitPassword::toggleExitPassword() {
@@ -30,31 +30,32 @@ void ExitPassword::toggleExitPassword() {
 
 // The old-password row is shown only when there is an old password to give.
 void ExitPassword::showPasswordFields(bool shown) {
-    f.oldExitPasswordCaption.setVisible(shown && !exitPassword_.empty());
-    f.oldExitPassword.setVisible(shown && !exitPassword_.empty());
-    tk::Control* const fields[] = {&f.newExitPassword, &f.exitPasswordAgain, &f.changeExitPassword,
-                                   &f.newExitPasswordCaption, &f.exitPasswordAgainCaption};
+    form_.oldExitPasswordCaption.setVisible(shown && !exitPassword_.empty());
+    form_.oldExitPassword.setVisible(shown && !exitPassword_.empty());
+    tk::Control* const fields[] = {&form_.newExitPassword, &form_.exitPasswordAgain,
+                                   &form_.changeExitPassword, &form_.newExitPasswordCaption,
+                                   &form_.exitPasswordAgainCaption};
     for (tk::Control* field : fields) field->setVisible(shown);
 }
 
 void ExitPassword::changeExitPassword() {
-    tk::Program& program = f.program();
-    if (!exitPassword_.empty() && f.oldExitPassword.text() != exitPassword_) {
+    tk::Program& program = form_.program();
+    if (!exitPassword_.empty() && form_.oldExitPassword.text() != exitPassword_) {
         program.messageBox("原密码不正确，请重新输入", tk::Buttons::Ok, "不对！");
         return;
     }
-    if (f.newExitPassword.text() != f.exitPasswordAgain.text()) {
+    if (form_.newExitPassword.text() != form_.exitPasswordAgain.text()) {
         program.messageBox("两次输入密码不一致，请重新输入", tk::Buttons::Ok, "不对！");
         return;
     }
     // The grayed state set from code is a click: the protection switches off
     // completely before the new password takes over.
-    f.exitPasswordOn.setValue(2);
-    exitPassword_ = f.exitPasswordAgain.text();
+    form_.exitPasswordOn.setValue(2);
+    exitPassword_ = form_.exitPasswordAgain.text();
     savedExitPassword_ = exitPassword_;
-    f.oldExitPassword.setText("");
-    f.newExitPassword.setText("");
-    f.exitPasswordAgain.setText("");
+    form_.oldExitPassword.setText("");
+    form_.newExitPassword.setText("");
+    form_.exitPasswordAgain.setText("");
     protectionOn_ = true;
     program.messageBox("设置成功！", tk::Buttons::Ok, "");
 }

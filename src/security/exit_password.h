@@ -25,7 +25,7 @@ private:
     void changeExitPassword();
     void showPasswordFields(bool shown);
 
-    MainForm& f;
+    MainForm& form_;
     std::string exitPassword_;
     std::string savedExitPassword_;  // the last one 修改 stored, kept while switched off
     bool protectionOn_ = false;

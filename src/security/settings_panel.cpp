@@ -8,29 +8,29 @@
 #include "security/exit_password.h"
 #include "toolkit/program.h"
 
-SettingsPanel::SettingsPanel(MainForm& form, const ExitPassword& lock) : f(form), lock_(lock) {
-    f.openSettings.onClick.bind([this] { open(); });
-    f.closeSettings.onClick.bind([this] { close(); });
+SettingsPanel::SettingsPanel(MainForm& form, const ExitPassword& lock) : form_(form), lock_(lock) {
+    form_.openSettings.onClick.bind([this] { open(); });
+    form_.closeSettings.onClick.bind([this] { close(); });
 }
 
 // A wrong, empty or cancelled answer leaves the panel closed without a word.
 void SettingsPanel::open() {
     const std::string& password = lock_.exitPassword();
     if (!password.empty() &&
-        f.program().inputBox("需要密码", "", "", tk::Echo::Secret) != password) {
+        form_.program().inputBox("需要密码", "", "", tk::Echo::Secret) != password) {
         return;
     }
-    f.slotArea.setEnabled(false);
-    f.workArea.setEnabled(false);
-    f.displayPanel.setEnabled(true);
-    f.exitPasswordArea.setEnabled(true);
-    panel_layout::widenForSettings(f, panel_layout::kSettingsPanel);
+    form_.slotArea.setEnabled(false);
+    form_.workArea.setEnabled(false);
+    form_.displayPanel.setEnabled(true);
+    form_.exitPasswordArea.setEnabled(true);
+    panel_layout::widenForSettings(form_, panel_layout::kSettingsPanel);
 }
 
 void SettingsPanel::close() {
-    f.slotArea.setEnabled(true);
-    f.workArea.setEnabled(true);
-    f.displayPanel.setEnabled(false);
-    f.exitPasswordArea.setEnabled(false);
-    panel_layout::narrowFromSettings(f, panel_layout::kSettingsPanel);
+    form_.slotArea.setEnabled(true);
+    form_.workArea.setEnabled(true);
+    form_.displayPanel.setEnabled(false);
+    form_.exitPasswordArea.setEnabled(false);
+    panel_layout::narrowFromSettings(form_, panel_layout::kSettingsPanel);
 }

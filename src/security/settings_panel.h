@@ -20,6 +20,6 @@ public:
 private:
     void open();
 
-    MainForm& f;
+    MainForm& form_;
     const ExitPassword& lock_;
 };

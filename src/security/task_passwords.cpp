@@ -10,54 +10,54 @@
 
 TaskPasswords::TaskPasswords(MainForm& form, TaskSlots& tasks, const TaskPanel& panel,
                              ActivityLog& log)
-    : f(form), tasks_(tasks), panel_(panel), log_(log) {
+    : form_(form), tasks_(tasks), panel_(panel), log_(log) {
     bind();
 }
 
 void TaskPasswords::bind() {
-    f.setTaskPassword.onClick.bind([this] { openPanel(); });
-    f.confirmPassword.onClick.bind([this] { confirmPassword(); });
-    f.dismissPassword.onClick.bind([this] { dismissPanel(); });
-    f.newPasswordAgain.onChange.bind([this] { hintConfirmation(); });
+    form_.setTaskPassword.onClick.bind([this] { openPanel(); });
+    form_.confirmPassword.onClick.bind([this] { confirmPassword(); });
+    form_.dismissPassword.onClick.bind([this] { dismissPanel(); });
+    form_.newPasswordAgain.onChange.bind([this] { hintConfirmation(); });
 }
 
 // Opens the panel for the selected slot; the old password is asked for only
 // when the slot has one.
 void TaskPasswords::openPanel() {
-    const std::optional<int> k = panel_.currentSlot();
-    if (!k) return;
-    const bool hasPassword = !tasks_.slot(*k).password.empty();
-    f.oldPassword.setVisible(hasPassword);
-    f.oldPasswordCaption.setVisible(hasPassword);
-    panel_layout::openPasswordPanel(f, f.passwordPanel,
-                                    {&f.setTaskPassword, &f.taskPanel, &f.workArea});
-    f.newPassword.setText("");
-    f.newPasswordAgain.setText("");
-    f.oldPassword.setText("");
-    f.setDefaultButton(f.confirmPassword);
+    const std::optional<int> selected = panel_.currentSlot();
+    if (!selected) return;
+    const bool hasPassword = !tasks_.slot(*selected).password.empty();
+    form_.oldPassword.setVisible(hasPassword);
+    form_.oldPasswordCaption.setVisible(hasPassword);
+    panel_layout::openPasswordPanel(form_, form_.passwordPanel,
+                                    {&form_.setTaskPassword, &form_.taskPanel, &form_.workArea});
+    form_.newPassword.setText("");
+    form_.newPasswordAgain.setText("");
+    form_.oldPassword.setText("");
+    form_.setDefaultButton(form_.confirmPassword);
 }
 
 void TaskPasswords::confirmPassword() {
     const std::optional<int> selected = panel_.currentSlot();
     if (!selected) return;
-    const int k = *selected;
-    tk::Program& program = f.program();
-    if (f.oldPassword.text() != tasks_.slot(k).password) {
-        program.messageBox(slotTexts(k).wrongOldPassword, tk::Buttons::Ok,
-                           slotTexts(k).wrongOldPasswordTitle);
+    const int slot = *selected;
+    tk::Program& program = form_.program();
+    if (form_.oldPassword.text() != tasks_.slot(slot).password) {
+        program.messageBox(slotTexts(slot).wrongOldPassword, tk::Buttons::Ok,
+                           slotTexts(slot).wrongOldPasswordTitle);
         return;
     }
-    const std::string& newPassword = f.newPassword.text();
+    const std::string& newPassword = form_.newPassword.text();
     if (newPassword.empty()) {
         closePanel();
         return;
     }
-    if (newPassword != f.newPasswordAgain.text()) {
+    if (newPassword != form_.newPasswordAgain.text()) {
         program.messageBox("两次输入密码不一致,请重新输入", tk::Buttons::Ok, "笨蛋！");
         return;
     }
-    tasks_.setPassword(k, newPassword);
-    log_.write(program.clockText() + "->任务" + std::to_string(k) + "密码设置成功");
+    tasks_.setPassword(slot, newPassword);
+    log_.write(program.clockText() + "->任务" + std::to_string(slot) + "密码设置成功");
     program.messageBox("密码设置成功", tk::Buttons::Ok, "ＹＥＳ");
     closePanel();
 }
@@ -68,13 +68,13 @@ void TaskPasswords::dismissPanel() {
 
 // The confirmation's hint follows its text, also when opening the panel empties it.
 void TaskPasswords::hintConfirmation() {
-    f.hintLine.setCaption("两次输入，以防错误");
+    form_.hintLine.setCaption("两次输入，以防错误");
 }
 
 // The working area is usable again although the task settings panel stays
 // open; Enter starts a task again, as it did before the panel opened.
 void TaskPasswords::closePanel() {
-    panel_layout::closePasswordPanel(f, f.passwordPanel,
-                                     {&f.setTaskPassword, &f.taskPanel, &f.workArea});
-    f.setDefaultButton(f.startTask);
+    panel_layout::closePasswordPanel(form_, form_.passwordPanel,
+                                     {&form_.setTaskPassword, &form_.taskPanel, &form_.workArea});
+    form_.setDefaultButton(form_.startTask);
 }

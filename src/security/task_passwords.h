@@ -24,7 +24,7 @@ private:
     void hintConfirmation();
     void closePanel();
 
-    MainForm& f;
+    MainForm& form_;
     TaskSlots& tasks_;
     const TaskPanel& panel_;
     ActivityLog& log_;

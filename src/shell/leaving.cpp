@@ -9,22 +9,22 @@
 #include "toolkit/program.h"
 
 Leaving::Leaving(MainForm& form, const TaskSlots& tasks, const ExitPassword& lock)
-    : f(form), tasks_(tasks), lock_(lock) {
-    f.onUnload.bind([this] { closedByWindowSystem(); });
-    f.hideWindow.onClick.bind([this] { hideWindow(); });
-    f.quit.onClick.bind([this] { quit(); });
-    f.quit.onMouseMove.bind([this] { hintQuit(); });
+    : form_(form), tasks_(tasks), lock_(lock) {
+    form_.onUnload.bind([this] { closedByWindowSystem(); });
+    form_.hideWindow.onClick.bind([this] { hideWindow(); });
+    form_.quit.onClick.bind([this] { quit(); });
+    form_.quit.onMouseMove.bind([this] { hintQuit(); });
 }
 
 void Leaving::closedByWindowSystem() {
-    tk::Program& program = f.program();
+    tk::Program& program = form_.program();
     program.messageBox("用这种卑鄙的手段退出。。哼，我鄙视你！", tk::Buttons::Ok, "鄙视+ing");
     program.end();
 }
 
 // Everything keeps running; a reminder brings the window back.
 void Leaving::hideWindow() {
-    f.setWindowState(tk::WindowState::Minimized);
+    form_.setWindowState(tk::WindowState::Minimized);
 }
 
 void Leaving::quit() {
@@ -37,7 +37,7 @@ void Leaving::quit() {
 }
 
 void Leaving::askAndEnd() {
-    tk::Program& program = f.program();
+    tk::Program& program = form_.program();
     const bool running = tasks_.anyRunning();
     if (program.messageBox(running ? "有任务正在进行，是否退出？" : "你真的要退出吗？",
                            tk::Buttons::OkCancel,
@@ -51,7 +51,7 @@ void Leaving::askAndEnd() {
 // The right password ends at once; a wrong one is told, an empty one or
 // Cancel is not.
 void Leaving::askPasswordAndEnd(const std::string& exitPassword) {
-    tk::Program& program = f.program();
+    tk::Program& program = form_.program();
     const std::string answer = program.inputBox(
         "为了使用户不会误退出，你已经将退出加密，请输入密码才能退出", "", "", tk::Echo::Secret);
     if (answer == exitPassword) {
@@ -63,5 +63,5 @@ void Leaving::askPasswordAndEnd(const std::string& exitPassword) {
 
 // Decided anew on every move, so it follows the settings panel at once.
 void Leaving::hintQuit() {
-    f.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
+    form_.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
 }

@@ -25,7 +25,7 @@ private:
     void askAndEnd();
     void askPasswordAndEnd(const std::string& exitPassword);
 
-    MainForm& f;
+    MainForm& form_;
     const TaskSlots& tasks_;
     const ExitPassword& lock_;
 };

@@ -7,23 +7,23 @@
 #include "toolkit/program.h"
 
 Splash::Splash(SplashForm& form, std::function<void()> showMainWindow)
-    : f(form), showMainWindow_(std::move(showMainWindow)) {
-    f.onLoad.bind([this] { askStartQuestion(); });
-    f.handOverTimer.onTick.bind([this] { handOver(); });
+    : form_(form), showMainWindow_(std::move(showMainWindow)) {
+    form_.onLoad.bind([this] { askStartQuestion(); });
+    form_.handOverTimer.onTick.bind([this] { handOver(); });
 }
 
 void Splash::askStartQuestion() {
-    tk::Program& program = f.program();
+    tk::Program& program = form_.program();
     if (program.messageBox("你今天是否要定计划？", tk::Buttons::OkCancel, "") ==
         tk::Answer::Cancel) {
         program.end();
         return;
     }
-    f.handOverTimer.setInterval(3000);
+    form_.handOverTimer.setInterval(3000);
 }
 
 void Splash::handOver() {
-    f.handOverTimer.setInterval(0);
-    f.hide();
+    form_.handOverTimer.setInterval(0);
+    form_.hide();
     showMainWindow_();
 }

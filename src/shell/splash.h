@@ -17,6 +17,6 @@ private:
     void askStartQuestion();
     void handOver();
 
-    SplashForm& f;
+    SplashForm& form_;
     std::function<void()> showMainWindow_;
 };

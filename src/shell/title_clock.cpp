@@ -13,13 +13,13 @@ namespace {
 constexpr int kTickInterval = 1000;
 }
 
-TitleClock::TitleClock(MainForm& form) : f(form) {
-    f.titleClock.onTick.bind([this] { tick(); });
+TitleClock::TitleClock(MainForm& form) : form_(form) {
+    form_.titleClock.onTick.bind([this] { tick(); });
 }
 
 void TitleClock::start() {
     stopRequested_ = false;
-    f.titleClock.setInterval(kTickInterval);
+    form_.titleClock.setInterval(kTickInterval);
 }
 
 void TitleClock::requestStop() {
@@ -28,9 +28,9 @@ void TitleClock::requestStop() {
 
 // The request stands until start() withdraws it: the stopped timer ticks no more.
 void TitleClock::tick() {
-    f.heading.setCaption(identity::kName + f.program().clockText());
+    form_.heading.setCaption(identity::kName + form_.program().clockText());
     if (stopRequested_) {
-        f.titleClock.setInterval(0);
-        f.heading.setCaption(identity::kName);
+        form_.titleClock.setInterval(0);
+        form_.heading.setCaption(identity::kName);
     }
 }

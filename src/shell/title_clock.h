@@ -19,6 +19,6 @@ public:
 private:
     void tick();
 
-    MainForm& f;
+    MainForm& form_;
     bool stopRequested_ = false;
 };

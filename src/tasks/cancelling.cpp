@@ -10,70 +10,72 @@
 
 Cancelling::Cancelling(MainForm& form, const TaskSlots& tasks, SlotControls& controls,
                        TaskPanel& panel, ActivityLog& log)
-    : f(form), tasks_(tasks), controls_(controls), panel_(panel), log_(log) {
+    : form_(form), tasks_(tasks), controls_(controls), panel_(panel), log_(log) {
     bind();
 }
 
 void Cancelling::bind() {
-    f.cancelTask.onClick.bind([this] { cancelTask(); });
-    f.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
-    f.confirmCancel.onClick.bind([this] { confirmCancel(); });
-    f.dismissCancel.onClick.bind([this] { dismissCancel(); });
+    form_.cancelTask.onClick.bind([this] { cancelTask(); });
+    form_.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
+    form_.confirmCancel.onClick.bind([this] { confirmCancel(); });
+    form_.dismissCancel.onClick.bind([this] { dismissCancel(); });
 }
 
 void Cancelling::cancelTask() {
-    const std::optional<int> k = panel_.currentSlot();
-    if (!k) return;
-    if (!tasks_.slot(*k).password.empty()) {
+    const std::optional<int> selected = panel_.currentSlot();
+    if (!selected) return;
+    if (!tasks_.slot(*selected).password.empty()) {
         openCancelPanel();
         return;
     }
-    if (tasks_.isRunning(*k) &&
-        f.program().messageBox("任务正在进行，你确定要取消吗？", tk::Buttons::OkCancel,
-                               "真的吗？") != tk::Answer::Ok) {
+    if (tasks_.isRunning(*selected) &&
+        form_.program().messageBox("任务正在进行，你确定要取消吗？", tk::Buttons::OkCancel,
+                                   "真的吗？") != tk::Answer::Ok) {
         return;
     }
-    cancelSlot(*k);
+    cancelSlot(*selected);
 }
 
 // The hint names the slot's protection, whether or not a task runs in it.
 void Cancelling::hintCancelRule() {
-    f.hintLine.setCaption("取消当前任务");
-    const std::optional<int> k = panel_.currentSlot();
-    if (k && !tasks_.slot(*k).password.empty()) f.hintLine.setCaption(slotTexts(*k).protectedHint);
+    form_.hintLine.setCaption("取消当前任务");
+    const std::optional<int> selected = panel_.currentSlot();
+    if (selected && !tasks_.slot(*selected).password.empty())
+        form_.hintLine.setCaption(slotTexts(*selected).protectedHint);
 }
 
 // Whether a task runs or only a draft is open: the slot waits again, without
 // a password, and the panel closes.
-void Cancelling::cancelSlot(int k) {
-    log_.write(f.program().clockText() + slotTexts(k).cancelled);
-    controls_.end(k);
-    f.titleBox.setText(slotTexts(k).defaultTitle);
-    f.contentBox.setText("");
+void Cancelling::cancelSlot(int slot) {
+    log_.write(form_.program().clockText() + slotTexts(slot).cancelled);
+    controls_.end(slot);
+    form_.titleBox.setText(slotTexts(slot).defaultTitle);
+    form_.contentBox.setText("");
     panel_.offerStart(true);
-    f.cancelTask.setEnabled(false);
+    form_.cancelTask.setEnabled(false);
     panel_.close();
 }
 
-void Cancelling::refuseCancel(int k) {
-    f.program().messageBox("密码不正确，你没有权限取消他人的任务！", tk::Buttons::Ok,
-                           slotTexts(k).refusalTitle);
-    log_.write(f.program().clockText() + slotTexts(k).refused);
+void Cancelling::refuseCancel(int slot) {
+    form_.program().messageBox("密码不正确，你没有权限取消他人的任务！", tk::Buttons::Ok,
+                               slotTexts(slot).refusalTitle);
+    log_.write(form_.program().clockText() + slotTexts(slot).refused);
 }
 
 void Cancelling::openCancelPanel() {
-    panel_layout::openPasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel, &f.workArea});
-    f.cancelPassword.setText("");
-    f.setDefaultButton(f.confirmCancel);
+    panel_layout::openPasswordPanel(form_, form_.cancelPanel,
+                                    {&form_.cancelTask, &form_.taskPanel, &form_.workArea});
+    form_.cancelPassword.setText("");
+    form_.setDefaultButton(form_.confirmCancel);
 }
 
 void Cancelling::confirmCancel() {
-    const std::optional<int> k = panel_.currentSlot();
-    if (k) {
-        if (f.cancelPassword.text() == tasks_.slot(*k).password) {
-            cancelSlot(*k);
+    const std::optional<int> selected = panel_.currentSlot();
+    if (selected) {
+        if (form_.cancelPassword.text() == tasks_.slot(*selected).password) {
+            cancelSlot(*selected);
         } else {
-            refuseCancel(*k);
+            refuseCancel(*selected);
         }
     }
     // After a refusal the task settings panel shows 继续任务 whatever the
@@ -86,11 +88,12 @@ void Cancelling::confirmCancel() {
 // Unlike a refusal, 取消 makes the working area usable again.
 void Cancelling::dismissCancel() {
     closeCancelPanel();
-    f.workArea.setEnabled(true);
+    form_.workArea.setEnabled(true);
 }
 
 void Cancelling::closeCancelPanel() {
-    panel_layout::closePasswordPanel(f, f.cancelPanel, {&f.cancelTask, &f.taskPanel});
-    f.cancelPassword.setText("");
-    f.setDefaultButton(f.startTask);
+    panel_layout::closePasswordPanel(form_, form_.cancelPanel,
+                                     {&form_.cancelTask, &form_.taskPanel});
+    form_.cancelPassword.setText("");
+    form_.setDefaultButton(form_.startTask);
 }

@@ -25,12 +25,12 @@ private:
     void hintCancelRule();
     void confirmCancel();
     void dismissCancel();
-    void cancelSlot(int k);
-    void refuseCancel(int k);
+    void cancelSlot(int slot);
+    void refuseCancel(int slot);
     void openCancelPanel();
     void closeCancelPanel();
 
-    MainForm& f;
+    MainForm& form_;
     const TaskSlots& tasks_;
     SlotControls& controls_;
     TaskPanel& panel_;

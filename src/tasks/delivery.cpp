@@ -9,31 +9,31 @@
 
 Delivery::Delivery(MainForm& form, TaskSlots& tasks, SlotControls& controls, ActivityLog& log,
                    LogLook& logLook)
-    : f(form), tasks_(tasks), controls_(controls), log_(log), logLook_(logLook) {
-    for (int n = 1; n <= TaskSlots::kCount; ++n) {
-        pollTimer(f, n).onTick.bind([this, n] { pollTick(n); });
+    : form_(form), tasks_(tasks), controls_(controls), log_(log), logLook_(logLook) {
+    for (int slot = 1; slot <= TaskSlots::kCount; ++slot) {
+        pollTimer(form_, slot).onTick.bind([this, slot] { pollTick(slot); });
     }
 }
 
-void Delivery::pollTick(int n) {
-    const TaskSlot& s = tasks_.slot(n);
-    if (s.delivering || !due_time::isDue(f.program().clockText(), s.remindTime)) return;
+void Delivery::pollTick(int slot) {
+    const TaskSlot& s = tasks_.slot(slot);
+    if (s.delivering || !due_time::isDue(form_.program().clockText(), s.remindTime)) return;
     // Marked for as long as its box is open: a tick of its own that comes in
     // meanwhile may still fall into the two-second window.
-    tasks_.setDelivering(n, true);
-    deliver(n);
-    tasks_.setDelivering(n, false);
+    tasks_.setDelivering(slot, true);
+    deliver(slot);
+    tasks_.setDelivering(slot, false);
 }
 
-void Delivery::deliver(int n) {
-    tk::Program& program = f.program();
-    program.messageBox(slotTexts(n).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
-    f.show();
-    f.setWindowState(tk::WindowState::Normal);
+void Delivery::deliver(int slot) {
+    tk::Program& program = form_.program();
+    program.messageBox(slotTexts(slot).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
+    form_.show();
+    form_.setWindowState(tk::WindowState::Normal);
     logLook_.raiseAlarm();
-    const TaskSlot& s = tasks_.slot(n);
+    const TaskSlot& s = tasks_.slot(slot);
     const std::string& nl = ActivityLog::newLine;
     log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + "标题：" + s.title +
                nl + "提醒内容：" + s.content + nl + "任务完成" + nl);
-    controls_.end(n);
+    controls_.end(slot);
 }

@@ -19,10 +19,10 @@ public:
              LogLook& logLook);
 
 private:
-    void pollTick(int n);
-    void deliver(int n);
+    void pollTick(int slot);
+    void deliver(int slot);
 
-    MainForm& f;
+    MainForm& form_;
     TaskSlots& tasks_;
     SlotControls& controls_;
     ActivityLog& log_;

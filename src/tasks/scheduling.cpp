@@ -7,47 +7,48 @@
 #include "toolkit/program.h"
 
 Scheduling::Scheduling(MainForm& form, SlotControls& controls, TaskPanel& panel, ActivityLog& log)
-    : f(form), controls_(controls), panel_(panel), log_(log) {
-    f.startTask.onClick.bind([this] { startTask(); });
+    : form_(form), controls_(controls), panel_(panel), log_(log) {
+    form_.startTask.onClick.bind([this] { startTask(); });
 }
 
 void Scheduling::startTask() {
     const std::optional<int> selected = panel_.currentSlot();
     if (!selected || !checkEntries()) return;
-    const int n = *selected;
+    const int slot = *selected;
     const due_time::DueTime due = dueTimeFromEntries();
 
-    tk::Program& program = f.program();
+    tk::Program& program = form_.program();
     program.messageBox(
-        "任务" + std::to_string(n) + "将在以下时间进行提醒：" + ActivityLog::newLine + due.text,
+        "任务" + std::to_string(slot) + "将在以下时间进行提醒：" + ActivityLog::newLine + due.text,
         tk::Buttons::Ok, "任务ＯＫ");
-    const std::string title = f.titleBox.text();
-    const std::string content = f.contentBox.text();
+    const std::string title = form_.titleBox.text();
+    const std::string content = form_.contentBox.text();
     panel_.offerStart(false);
-    f.cancelTask.setEnabled(true);
+    form_.cancelTask.setEnabled(true);
     panel_.close();
 
-    controls_.start(n, title, content, due);
-    log_.write(program.clockText() + "->任务" + std::to_string(n) + "开始");
+    controls_.start(slot, title, content, due);
+    log_.write(program.clockText() + "->任务" + std::to_string(slot) + "开始");
 }
 
 // The first failing check shows its message and the start goes no further.
 bool Scheduling::checkEntries() {
-    tk::Program& program = f.program();
-    if (f.contentBox.text().empty()) {
+    tk::Program& program = form_.program();
+    if (form_.contentBox.text().empty()) {
         program.messageBox("请写入本任务的“提醒内容”", tk::Buttons::Ok, "");
         return false;
     }
     if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
-        if (!due_time::isComplete(f.clockHour.text(), f.clockMinute.text(), f.clockSecond.text())) {
+        if (!due_time::isComplete(form_.clockHour.text(), form_.clockMinute.text(),
+                                  form_.clockSecond.text())) {
             program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "怎么搞的啊？");
             return false;
         }
         return true;
     }
-    const std::string h = f.durationHours.text();
-    const std::string m = f.durationMinutes.text();
-    const std::string s = f.durationSeconds.text();
+    const std::string h = form_.durationHours.text();
+    const std::string m = form_.durationMinutes.text();
+    const std::string s = form_.durationSeconds.text();
     if (!due_time::isComplete(h, m, s)) {
         program.messageBox("请将提醒的时间设置完整", tk::Buttons::Ok, "啊哦！");
         return false;
@@ -61,10 +62,10 @@ bool Scheduling::checkEntries() {
 
 due_time::DueTime Scheduling::dueTimeFromEntries() {
     if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
-        return due_time::atClockTime(f.clockHour.text(), f.clockMinute.text(),
-                                     f.clockSecond.text());
+        return due_time::atClockTime(form_.clockHour.text(), form_.clockMinute.text(),
+                                     form_.clockSecond.text());
     }
-    return due_time::afterDuration(f.program().clockText(), std::stoi(f.durationHours.text()),
-                                   std::stoi(f.durationMinutes.text()),
-                                   std::stoi(f.durationSeconds.text()));
+    return due_time::afterDuration(
+        form_.program().clockText(), std::stoi(form_.durationHours.text()),
+        std::stoi(form_.durationMinutes.text()), std::stoi(form_.durationSeconds.text()));
 }

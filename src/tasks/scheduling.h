@@ -22,7 +22,7 @@ private:
     bool checkEntries();
     due_time::DueTime dueTimeFromEntries();
 
-    MainForm& f;
+    MainForm& form_;
     SlotControls& controls_;
     TaskPanel& panel_;
     ActivityLog& log_;

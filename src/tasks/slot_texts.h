@@ -30,7 +30,7 @@ inline constexpr std::array<SlotTexts, 4> kSlotTexts{{
 }};
 // clang-format on
 
-// Slot n's texts, n = 1..4.
-inline const SlotTexts& slotTexts(int n) {
-    return kSlotTexts.at(static_cast<std::size_t>(n - 1));
+// The texts of slot 1..4.
+inline const SlotTexts& slotTexts(int slot) {
+    return kSlotTexts.at(static_cast<std::size_t>(slot - 1));
 }

@@ -9,20 +9,20 @@
 
 TaskInformation::TaskInformation(MainForm& form, const TaskSlots& tasks, const TaskPanel& panel,
                                  ActivityLog& log)
-    : f(form), tasks_(tasks), panel_(panel), log_(log) {
-    f.taskInfo.onClick.bind([this] { reportTask(); });
+    : form_(form), tasks_(tasks), panel_(panel), log_(log) {
+    form_.taskInfo.onClick.bind([this] { reportTask(); });
 }
 
 void TaskInformation::reportTask() {
-    const std::optional<int> k = panel_.currentSlot();
-    if (!k) return;
+    const std::optional<int> selected = panel_.currentSlot();
+    if (!selected) return;
     const std::string& nl = ActivityLog::newLine;
-    if (!tasks_.isRunning(*k)) {
+    if (!tasks_.isRunning(*selected)) {
         log_.write("当前任务：（无）" + nl + "正等待您的设置");
         return;
     }
-    const TaskSlot& s = tasks_.slot(*k);
-    tk::Clock& clock = f.program().clock();
+    const TaskSlot& s = tasks_.slot(*selected);
+    tk::Clock& clock = form_.program().clock();
     const double now = clock.secondsSinceMidnight();
     // In its due window the reminder is due now, not a day from now.
     const double left = due_time::isDue(tk::clockTextAt(now), s.remindTime)

@@ -19,7 +19,7 @@ public:
 private:
     void reportTask();
 
-    MainForm& f;
+    MainForm& form_;
     const TaskSlots& tasks_;
     const TaskPanel& panel_;
     ActivityLog& log_;

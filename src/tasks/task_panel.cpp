@@ -8,55 +8,56 @@
 #include "tasks/slot_controls.h"
 #include "tasks/slot_texts.h"
 
-TaskPanel::TaskPanel(MainForm& form, const TaskSlots& tasks) : f(form), tasks_(tasks) {
+TaskPanel::TaskPanel(MainForm& form, const TaskSlots& tasks) : form_(form), tasks_(tasks) {
     bind();
 }
 
 void TaskPanel::bind() {
-    for (int n = 1; n <= TaskSlots::kCount; ++n) {
-        slotButton(f, n).onClick.bind([this, n] { selectSlot(n); });
+    for (int slot = 1; slot <= TaskSlots::kCount; ++slot) {
+        slotButton(form_, slot).onClick.bind([this, slot] { selectSlot(slot); });
     }
-    f.atClockTime.onClick.bind([this] { chooseMode(ScheduleMode::ClockTime); });
-    f.afterDuration.onClick.bind([this] { chooseMode(ScheduleMode::Duration); });
-    f.continueTask.onClick.bind([this] { close(); });
+    form_.atClockTime.onClick.bind([this] { chooseMode(ScheduleMode::ClockTime); });
+    form_.afterDuration.onClick.bind([this] { chooseMode(ScheduleMode::Duration); });
+    form_.continueTask.onClick.bind([this] { close(); });
 }
 
-void TaskPanel::selectSlot(int n) {
-    if (tasks_.isRunning(n)) {
-        showRunningSlot(n);
+void TaskPanel::selectSlot(int slot) {
+    if (tasks_.isRunning(slot)) {
+        showRunningSlot(slot);
     } else {
-        showWaitingSlot(n);
+        showWaitingSlot(slot);
     }
-    currentSlot_ = n;
-    for (int k = 1; k <= TaskSlots::kCount; ++k) slotButton(f, k).setEnabled(false);
+    currentSlot_ = slot;
+    for (int each = 1; each <= TaskSlots::kCount; ++each) slotButton(form_, each).setEnabled(false);
     open();
 }
 
 // A running task is shown read-only; the mode and time lists keep whatever
 // they showed last.
-void TaskPanel::showRunningSlot(int n) {
-    f.titleBox.setText(tasks_.slot(n).title);
-    f.contentBox.setText(tasks_.slot(n).content);
+void TaskPanel::showRunningSlot(int slot) {
+    form_.titleBox.setText(tasks_.slot(slot).title);
+    form_.contentBox.setText(tasks_.slot(slot).content);
     const std::initializer_list<tk::Control*> entries{
-        &f.titleBox,    &f.contentBox,  &f.atClockTime,   &f.afterDuration,   &f.clockHour,
-        &f.clockMinute, &f.clockSecond, &f.durationHours, &f.durationMinutes, &f.durationSeconds};
+        &form_.titleBox,        &form_.contentBox,     &form_.atClockTime, &form_.afterDuration,
+        &form_.clockHour,       &form_.clockMinute,    &form_.clockSecond, &form_.durationHours,
+        &form_.durationMinutes, &form_.durationSeconds};
     for (tk::Control* entry : entries) entry->setEnabled(false);
     offerStart(false);
-    f.cancelTask.setEnabled(true);
+    form_.cancelTask.setEnabled(true);
 }
 
 // A waiting slot opens as a fresh editor in clock-time mode; the time lists
 // keep their selections.
-void TaskPanel::showWaitingSlot(int n) {
-    f.titleBox.setText(slotTexts(n).defaultTitle);
-    f.contentBox.setText("");
-    f.titleBox.setEnabled(true);
-    f.contentBox.setEnabled(true);
+void TaskPanel::showWaitingSlot(int slot) {
+    form_.titleBox.setText(slotTexts(slot).defaultTitle);
+    form_.contentBox.setText("");
+    form_.titleBox.setEnabled(true);
+    form_.contentBox.setEnabled(true);
     offerStart(true);
-    f.cancelTask.setEnabled(true);
-    f.atClockTime.setValue(true);
-    f.atClockTime.setEnabled(true);
-    f.afterDuration.setEnabled(true);
+    form_.cancelTask.setEnabled(true);
+    form_.atClockTime.setValue(true);
+    form_.atClockTime.setEnabled(true);
+    form_.afterDuration.setEnabled(true);
     chooseMode(ScheduleMode::ClockTime);
 }
 
@@ -65,11 +66,12 @@ void TaskPanel::showWaitingSlot(int n) {
 void TaskPanel::chooseMode(ScheduleMode mode) {
     scheduleMode_ = mode;
     const bool clockTime = mode == ScheduleMode::ClockTime;
-    for (tk::ComboBox* combo : {&f.durationHours, &f.durationMinutes, &f.durationSeconds}) {
+    for (tk::ComboBox* combo :
+         {&form_.durationHours, &form_.durationMinutes, &form_.durationSeconds}) {
         combo->setEnabled(!clockTime);
         combo->setBackColor(clockTime ? tk::sys::kActiveBorder : tk::sys::kWindow);
     }
-    for (tk::ComboBox* combo : {&f.clockHour, &f.clockMinute, &f.clockSecond}) {
+    for (tk::ComboBox* combo : {&form_.clockHour, &form_.clockMinute, &form_.clockSecond}) {
         combo->setEnabled(clockTime);
         combo->setBackColor(clockTime ? tk::sys::kWindow : tk::sys::kActiveBorder);
     }
@@ -78,19 +80,19 @@ void TaskPanel::chooseMode(ScheduleMode mode) {
 // The panel shows exactly one of 开始任务 (a fresh task) and 继续任务 (back
 // to a task that runs, or after a cancel attempt).
 void TaskPanel::offerStart(bool start) {
-    f.startTask.setVisible(start);
-    f.continueTask.setVisible(!start);
+    form_.startTask.setVisible(start);
+    form_.continueTask.setVisible(!start);
 }
 
 void TaskPanel::open() {
-    f.taskPanel.setVisible(true);
-    f.workArea.setEnabled(false);
-    panel_layout::growSlotArea(f, panel_layout::kTaskPanel);
+    form_.taskPanel.setVisible(true);
+    form_.workArea.setEnabled(false);
+    panel_layout::growSlotArea(form_, panel_layout::kTaskPanel);
 }
 
 void TaskPanel::close() {
-    for (int n = 1; n <= TaskSlots::kCount; ++n) slotButton(f, n).setEnabled(true);
-    f.taskPanel.setVisible(false);
-    f.workArea.setEnabled(true);
-    panel_layout::shrinkSlotArea(f, panel_layout::kTaskPanel);
+    for (int slot = 1; slot <= TaskSlots::kCount; ++slot) slotButton(form_, slot).setEnabled(true);
+    form_.taskPanel.setVisible(false);
+    form_.workArea.setEnabled(true);
+    panel_layout::shrinkSlotArea(form_, panel_layout::kTaskPanel);
 }

@@ -30,13 +30,13 @@ public:
 
 private:
     void bind();
-    void selectSlot(int n);
-    void showRunningSlot(int n);
-    void showWaitingSlot(int n);
+    void selectSlot(int slot);
+    void showRunningSlot(int slot);
+    void showWaitingSlot(int slot);
     void chooseMode(ScheduleMode mode);
     void open();
 
-    MainForm& f;
+    MainForm& form_;
     const TaskSlots& tasks_;
     std::optional<int> currentSlot_;
     ScheduleMode scheduleMode_ = ScheduleMode::ClockTime;  // as the option buttons first show
