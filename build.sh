@@ -15,23 +15,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev 
           xvfb openbox mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace
           desktop-file-utils appstream lintian reuse
           debhelper)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    install="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-    if [ "$(id -u)" -eq 0 ]; then
-        sh -c "DEBIAN_FRONTEND=noninteractive $install"
-    elif command -v sudo >/dev/null 2>&1; then
-        sudo sh -c "DEBIAN_FRONTEND=noninteractive $install"
-    else
-        echo "Some packages are missing. As root, run:"
-        echo "  $install"
-        exit 1
-    fi
-fi
+scripts/need.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build

@@ -4,9 +4,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs those of the named Debian packages that are missing, as build.sh
-# does: as root, or through sudo; otherwise it prints the apt-get line to run
-# and fails.
+# Installs those of the named Debian packages that are missing (for build.sh
+# and the package scripts): as root, or through sudo; otherwise it prints the
+# apt-get line to run and fails.
 missing=""
 for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
