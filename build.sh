@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
           xvfb openbox mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace

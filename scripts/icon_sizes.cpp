@@ -2,29 +2,77 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Renders the program's icon from its one drawing into the sizes a desktop's
-// hicolor theme holds: icon_sizes DIR writes DIR/NxN/apps/<id>.png.
+// Renders the program's icon from its one drawing into the sizes a desktop
+// holds: icon_sizes DIR writes DIR/NxN/apps/<id>.png for a hicolor theme,
+// icon_sizes FILE.ico one Windows icon with every size Windows asks for.
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+#include <vector>
 
 #include "forms/identity.h"
 #include "qt/artwork.h"
 
+namespace {
+
+bool writeHicolor(const QString& folder) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(folder).arg(size);
+        const QString file = dir + "/" + identity::kDesktopId + ".png";
+        if (!QDir().mkpath(dir) || !qtview::iconAt(size).save(file)) return false;
+    }
+    return true;
+}
+
+// An icon directory with one PNG image a size, as Windows Vista and later read it.
+bool writeIco(const QString& path) {
+    const std::vector<int> sizes{16, 20, 24, 32, 40, 48, 64, 96, 128, 256};
+    std::vector<QByteArray> images;
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!qtview::iconAt(size).save(&buffer, "PNG")) return false;
+        images.push_back(png);
+    }
+    QByteArray ico;
+    auto put = [&ico](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i) ico.append(static_cast<char>(value >> (8 * i) & 0xFF));
+    };
+    put(0, 2);  // reserved
+    put(1, 2);  // an icon
+    put(static_cast<quint32>(sizes.size()), 2);
+    quint32 offset = 6 + 16 * static_cast<quint32>(sizes.size());
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        put(sizes[i] % 256, 1);  // 0 says 256
+        put(sizes[i] % 256, 1);
+        put(0, 2);   // no palette, reserved
+        put(1, 2);   // planes
+        put(32, 2);  // bits a pixel
+        put(static_cast<quint32>(images[i].size()), 4);
+        put(offset, 4);
+        offset += static_cast<quint32>(images[i].size());
+    }
+    for (const QByteArray& image : images) ico += image;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: icon_sizes DIR\n");
+        std::fprintf(stderr, "usage: icon_sizes DIR | icon_sizes FILE.ico\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(argv[1]).arg(size);
-        const QString file = dir + "/" + identity::kDesktopId + ".png";
-        if (!QDir().mkpath(dir) || !qtview::iconAt(size).save(file)) {
-            std::fprintf(stderr, "icon_sizes: cannot write %s\n", qPrintable(file));
-            return 1;
-        }
+    const QString target = QString::fromLocal8Bit(argv[1]);
+    if (!(target.endsWith(".ico") ? writeIco(target) : writeHicolor(target))) {
+        std::fprintf(stderr, "icon_sizes: cannot write %s\n", argv[1]);
+        return 1;
     }
     return 0;
 }

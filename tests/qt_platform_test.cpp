@@ -12,7 +12,6 @@
 #include <QTest>
 #include <utility>
 
-#include "qt/sound_settings.h"
 #include "qt_fixture.h"
 
 namespace {
@@ -220,49 +219,3 @@ TEST_F(QtTimersTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder)
 }
 
 }  // namespace
-
-// The desktop's settings as its settings daemon writes them, in either byte
-// order, with settings of every type around the two the reminder's sound obeys.
-TEST(SoundSettingsTest, TheThemeAndTheSwitchAreReadFromTheDesktopsSettings) {
-    for (const bool mostSignificantFirst : {false, true}) {
-        std::string bytes;
-        auto card = [&](std::uint32_t value, int size) {
-            for (int i = 0; i < size; ++i) {
-                const int shift = 8 * (mostSignificantFirst ? size - 1 - i : i);
-                bytes += static_cast<char>(value >> shift & 0xFF);
-            }
-        };
-        auto padded = [&](const std::string& text) {
-            bytes += text + std::string((4 - text.size() % 4) % 4, '\0');
-        };
-        auto setting = [&](int type, const std::string& name) {
-            card(static_cast<std::uint32_t>(type), 1);
-            card(0, 1);
-            card(static_cast<std::uint32_t>(name.size()), 2);
-            padded(name);
-            card(7, 4);  // the serial of its last change
-        };
-        card(mostSignificantFirst ? 1 : 0, 1);
-        card(0, 3);
-        card(42, 4);
-        card(5, 4);
-        setting(2, "Gtk/Colour");
-        card(0xFFFF, 4);
-        card(0, 4);
-        setting(0, "Net/DndDragThreshold");  // a name of 20 bytes, with no padding
-        card(8, 4);
-        setting(1, "Net/SoundThemeName");
-        card(5, 4);
-        padded("ocean");
-        setting(0, "Gtk/CursorBlinkTime");
-        card(1200, 4);
-        setting(0, "Net/EnableEventSounds");
-        card(0, 4);
-        const qtview::SoundSettings read = qtview::parseSoundSettings(bytes);
-        EXPECT_EQ(read.theme, "ocean");
-        EXPECT_FALSE(read.enabled);
-        const qtview::SoundSettings cut = qtview::parseSoundSettings(bytes.substr(0, 40));
-        EXPECT_EQ(cut.theme, "freedesktop") << "a cut-off property keeps the defaults";
-        EXPECT_TRUE(cut.enabled);
-    }
-}

@@ -4,13 +4,12 @@
 
 #pragma once
 
-#include <QApplication>
-
 #include "app/app.h"
 #include "forms/identity.h"
 #include "qt/program_view.h"
 #include "qt/qt_platform.h"
 #include "qt/reminder_sound.h"
+#include "qt/window_manager.h"
 #include "toolkit/program.h"
 
 // The whole program on the real Qt platform services, its windows' views
@@ -24,7 +23,7 @@ struct ProgramOnQt {
         // keeps the box from coming to the front.
         platform.dialogs.setReminderShownHook([this] {
             reminderSound.play();
-            QApplication::alert(&views.of(app.mainForm).window());
+            qtview::askForAttention(views.of(app.mainForm).window());
         });
     }
 

@@ -7,7 +7,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
+#include <QRadialGradient>
+#include <cmath>
+#include <numbers>
 
 namespace qtview {
 
@@ -80,8 +82,32 @@ void paintGame(QPainter& p) {
     }
 }
 
+// A clock face on a bamboo-green disc, showing ten past twelve; 32 x 32.
+// data/icons/cn.zhongyue.ZhongYue.svg is the same drawing for desktops that
+// take a scalable icon.
 void paintIcon(QPainter& p) {
-    QSvgRenderer(QStringLiteral(":/icons/cn.zhongyue.ZhongYue.svg")).render(&p, QRectF(0, 0, 32, 32));
+    const QPointF centre(16, 16);
+    QRadialGradient disc(QPointF(12, 10), 20);
+    disc.setColorAt(0, QColor(0x78, 0xc8, 0x78));
+    disc.setColorAt(1, QColor(0x1e, 0x6e, 0x3c));
+    p.setPen(QPen(QColor(0x14, 0x46, 0x28), 1.5));
+    p.setBrush(disc);
+    p.drawEllipse(centre, 14.5, 14.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xfa, 0xfa, 0xf0));
+    p.drawEllipse(centre, 10, 10);
+    p.setPen(QPen(QColor(0x28, 0x28, 0x28), 1));
+    for (int hour = 0; hour < 12; ++hour) {
+        const double angle = hour * std::numbers::pi / 6;
+        const QPointF direction(std::sin(angle), -std::cos(angle));
+        p.drawLine(centre + 8 * direction, centre + 9.5 * direction);
+    }
+    p.setPen(QPen(QColor(0x14, 0x14, 0x14), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, QPointF(16, 9.5));
+    p.drawLine(centre, QPointF(20.5, 18));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xc8, 0x28, 0x28));
+    p.drawEllipse(centre, 1.5, 1.5);
 }
 
 struct Drawing {

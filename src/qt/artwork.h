@@ -11,9 +11,8 @@
 namespace qtview {
 
 // The program's pictures, drawn for `pixels` (their own size if empty), so
-// that they are sharp at any scale: "icon" (the icon's one drawing,
-// cn.zhongyue.ZhongYue.svg, 32 x 32), and drawn by code "splash" (151 x 205)
-// and "game" (352 x 288). An unknown name gives an empty picture.
+// that they are sharp at any scale: "icon" (32 x 32), "splash" (151 x 205) and
+// "game" (352 x 288). An unknown name gives an empty picture.
 QPixmap artwork(const std::string& name, QSize pixels = {});
 
 // The window icon of the given picture: the icon's drawing at every size a

@@ -12,9 +12,9 @@
 
 namespace qtview {
 
-// The installed family that stands in for a Windows family the interface asks
-// for (楷体_GB2312, 宋体, 隶书, or "" for the default); every one of them
-// renders every Chinese character of the interface.
+// The installed face that draws a Windows family the interface asks for
+// (楷体_GB2312, 宋体, 隶书, or "" for the default): the first of facesFor()
+// that is installed.
 QString installedFamilyFor(const std::string& windowsFamily);
 QFont toQFont(const tk::Font& font);
 

@@ -23,6 +23,7 @@
 #include "qt/twips.h"
 #include "qt/widgets.h"
 #include "qt/window_frame.h"
+#include "qt/window_manager.h"
 #include "toolkit/program.h"
 
 namespace qtview {

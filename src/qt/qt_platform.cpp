@@ -261,9 +261,14 @@ public:
 void prepareApplication() {
     // Qt's own words (a text box's context menu, ...) in Chinese too.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    // Where the system has none of its own (Windows), the program brings them.
     auto* translator = new QTranslator(qApp);
-    if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")}) {
+        if (translator->load("qtbase_zh_CN", folder)) {
+            QCoreApplication::installTranslator(translator);
+            break;
+        }
     }
     QApplication::setStyle(new ProgramStyle);
     QApplication::setFont(toQFont(tk::Font{}));

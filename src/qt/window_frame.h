@@ -16,6 +16,9 @@ struct FormDesign;
 
 namespace qtview {
 
+// A caption or a sizable border gives a window a title bar.
+bool hasTitleBar(const tk::FormDesign& design);
+
 // What a window asks of the window manager: a title bar when it has a caption
 // or a sizable border, never a system menu, a minimise or a maximise button.
 // Closing stays allowed, so that Alt+F4 and the task bar still reach the
@@ -27,12 +30,5 @@ Qt::WindowFlags windowFlags(const tk::FormDesign& design);
 // draws the border itself around its client area: this many pixels.
 int drawnBorderWidth(const tk::FormDesign& design, double dpi);
 void drawDialogBorder(QPainter& painter, const QRect& window, int width);
-
-// What Qt has no flag for, written on X before the window is first mapped:
-// the Motif hints without a system menu (Qt adds one with a close button),
-// minimising allowed (though not offered) where the program minimises the
-// window, and no entry in the task bar or pager. Nothing happens on other
-// platforms.
-void askWindowManager(QWidget& window, const tk::FormDesign& design);
 
 }  // namespace qtview

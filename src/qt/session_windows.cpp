@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "qt/session.h"
+
+namespace qtview {
+
+PlatformChoice sessionPlatform(int argc, char** argv) {
+    return {.displayAvailable = true, .qtArguments = qtArguments(argc, argv), .message = {}};
+}
+
+std::jthread readFontConfiguration() {
+    return {};
+}
+
+}  // namespace qtview
