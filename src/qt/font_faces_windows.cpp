@@ -11,19 +11,20 @@ namespace qtview {
 // Each face under its English and its Chinese name: Qt lists a face by the
 // one or the other, depending on the system's language. 楷体_GB2312 and 隶书
 // come with older Windows or with Office; KaiTi, SimSun, SimHei and
-// Microsoft YaHei with every Chinese Windows 10 and 11. WenQuanYi Micro Hei
-// is the free face people install where none of those is there.
+// Microsoft YaHei with every Chinese Windows 10 and 11. AR PL UKai and
+// WenQuanYi Micro Hei are the free Kai and Hei faces people install where
+// none of those is there.
 const std::vector<QString>& facesFor(const std::string& windowsFamily) {
     static const std::map<std::string, std::vector<QString>> table = {
         {"楷体_GB2312",
-         {"KaiTi_GB2312", "楷体_GB2312", "KaiTi", "楷体", "SimSun", "宋体", "Microsoft YaHei",
-          "微软雅黑", "WenQuanYi Micro Hei"}},
+         {"KaiTi_GB2312", "楷体_GB2312", "KaiTi", "楷体", "AR PL UKai CN", "SimSun", "宋体",
+          "Microsoft YaHei", "微软雅黑", "WenQuanYi Micro Hei"}},
         {"宋体",
          {"SimSun", "宋体", "NSimSun", "新宋体", "SimHei", "黑体", "Microsoft YaHei", "微软雅黑",
           "WenQuanYi Micro Hei"}},
         {"隶书",
-         {"LiSu", "隶书", "KaiTi", "楷体", "SimSun", "宋体", "Microsoft YaHei", "微软雅黑",
-          "WenQuanYi Micro Hei"}},
+         {"LiSu", "隶书", "KaiTi", "楷体", "AR PL UKai CN", "SimSun", "宋体", "Microsoft YaHei",
+          "微软雅黑", "WenQuanYi Micro Hei"}},
         {"", {"Microsoft YaHei", "微软雅黑", "SimSun", "宋体", "WenQuanYi Micro Hei"}},
     };
     const auto row = table.find(windowsFamily);

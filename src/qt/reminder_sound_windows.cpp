@@ -2,13 +2,20 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include <mmsystem.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 
 #include "qt/reminder_sound.h"
 #include "qt/sound_scheme.h"
 
 namespace qtview {
+
+namespace {
+// SND_SYSTEM, which MinGW's headers lack: played as a system sound, at the
+// volume of system sounds.
+constexpr DWORD kAsSystemSound = 0x00200000;
+}  // namespace
 
 std::optional<std::wstring> reminderEvent(const SchemeSound& scheme) {
     for (const wchar_t* event : {L"Notification.Reminder", L"Notification.Default"}) {
@@ -46,7 +53,7 @@ ReminderSound::~ReminderSound() = default;
 
 void ReminderSound::play() {
     if (const std::optional<std::wstring> event = reminderEvent(currentSchemeSound)) {
-        PlaySoundW(event->c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT | SND_SYSTEM);
+        PlaySoundW(event->c_str(), nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT | kAsSystemSound);
     }
 }
 
