@@ -53,5 +53,7 @@ wine "$home/uninstall.exe" /S
 state >"$work/after"
 diff "$work/before" "$work/after" >"$work/left" || fail "the uninstaller left: $(head -n 20 "$work/left")"
 echo "uninstalled: the prefix is as it was"
-# What Windows removes at its next start, the test's prefix loses now.
+# What Windows removes at its next start, the test's prefix loses now:
+# Wine's restart removes the files, and the folder goes by hand.
+wine wineboot --restart
 rm -rf "$prefix"/drive_c/users/*/Temp/~nsu*.tmp
