@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 钟约小组
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "qt/accessibility_events.h"
+
+#include <QAccessible>
+#include <QPointer>
+
+#include "qt/model_text.h"
+#include "qt/user_input.h"
+
+namespace qtview {
+
+namespace {
+
+QAccessible::UpdateHandler toolkitHandler = nullptr;
+// The object of the last focus notice that went out.
+QPointer<QObject> announcedFocus;
+
+void mediate(QAccessibleEvent* event);
+
+void forward(QAccessibleEvent* event) {
+    QAccessible::installUpdateHandler(toolkitHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(mediate);
+}
+
+void describeByHint(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    const tk::Control* control = widget != nullptr ? controlOf(widget) : nullptr;
+    if (control == nullptr) return;
+    const QString hint = toQString(control->hint());
+    if (!hint.isEmpty() && widget->accessibleDescription() != hint) {
+        widget->setAccessibleDescription(hint);
+    }
+}
+
+bool announcedAndFocused(QObject* object) {
+    const auto* widget = qobject_cast<QWidget*>(object);
+    return widget != nullptr && object == announcedFocus && widget->hasFocus();
+}
+
+void mediate(QAccessibleEvent* event) {
+    QObject* object = event->object();
+    switch (event->type()) {
+        case QAccessible::Focus:
+            describeByHint(object);
+            announcedFocus = object;
+            break;
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextSelectionChanged:
+            if (!announcedAndFocused(object)) return;
+            break;
+        default:
+            break;
+    }
+    forward(event);
+}
+
+}  // namespace
+
+void mediateAccessibilityNotices() {
+    static const bool installed =
+        (toolkitHandler = QAccessible::installUpdateHandler(mediate), true);
+    (void)installed;
+}
+
+}  // namespace qtview
