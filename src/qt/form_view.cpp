@@ -19,6 +19,7 @@
 #include "qt/accessibility_events.h"
 #include "qt/accessible_names.h"
 #include "qt/artwork.h"
+#include "qt/drop_down_accessible.h"
 #include "qt/palette.h"
 #include "qt/placement.h"
 #include "qt/twips.h"
@@ -129,7 +130,8 @@ void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
 FormView::FormView(tk::Form& form, std::function<const QScreen*()> homeScreen)
     : form_(form), homeScreen_(std::move(homeScreen)) {
     static const bool installed =
-        (QAccessible::installFactory(accessibleWindow), mediateAccessibilityNotices(), true);
+        (QAccessible::installFactory(accessibleWindow),
+         QAccessible::installFactory(accessibleDropDown), mediateAccessibilityNotices(), true);
     (void)installed;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         dpi_ = screen->logicalDotsPerInch();
