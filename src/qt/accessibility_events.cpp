@@ -5,6 +5,7 @@
 #include "qt/accessibility_events.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "qt/model_text.h"
@@ -24,6 +25,46 @@ void forward(QAccessibleEvent* event) {
     QAccessible::installUpdateHandler(toolkitHandler);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(mediate);
+}
+
+bool isPasswordBox(QObject* object) {
+    const auto* edit = qobject_cast<QLineEdit*>(object);
+    return edit != nullptr && edit->echoMode() != QLineEdit::Normal;
+}
+
+QString stars(const QString& text) {
+    return QString(text.size(), QLatin1Char('*'));
+}
+
+void forwardInStars(QAccessibleEvent* event) {
+    QObject* box = event->object();
+    switch (event->type()) {
+        case QAccessible::TextInserted: {
+            const auto* change = static_cast<QAccessibleTextInsertEvent*>(event);
+            QAccessibleTextInsertEvent masked(box, change->changePosition(),
+                                              stars(change->textInserted()));
+            masked.setCursorPosition(change->cursorPosition());
+            forward(&masked);
+            break;
+        }
+        case QAccessible::TextRemoved: {
+            const auto* change = static_cast<QAccessibleTextRemoveEvent*>(event);
+            QAccessibleTextRemoveEvent masked(box, change->changePosition(),
+                                              stars(change->textRemoved()));
+            masked.setCursorPosition(change->cursorPosition());
+            forward(&masked);
+            break;
+        }
+        default: {
+            const auto* change = static_cast<QAccessibleTextUpdateEvent*>(event);
+            QAccessibleTextUpdateEvent masked(box, change->changePosition(),
+                                              stars(change->textRemoved()),
+                                              stars(change->textInserted()));
+            masked.setCursorPosition(change->cursorPosition());
+            forward(&masked);
+            break;
+        }
+    }
 }
 
 void describeByHint(QObject* object) {
@@ -51,6 +92,14 @@ void mediate(QAccessibleEvent* event) {
         case QAccessible::TextCaretMoved:
         case QAccessible::TextSelectionChanged:
             if (!announcedAndFocused(object)) return;
+            break;
+        case QAccessible::TextInserted:
+        case QAccessible::TextRemoved:
+        case QAccessible::TextUpdated:
+            if (isPasswordBox(object)) {
+                forwardInStars(event);
+                return;
+            }
             break;
         default:
             break;

@@ -8,6 +8,8 @@ namespace qtview {
 
 // Puts the program between Qt's accessibility notices and assistive
 // technology, once for the whole program:
+// - a password box's text-change notices carry one "*" for each character
+//   instead of the characters;
 // - a box's caret and selection notices go out only once the box has been
 //   announced as focused: Qt sends them while the box takes the focus (it
 //   selects its text), before the focus notice, and a screen reader that
