@@ -149,6 +149,11 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     if (box.multiLine()) {
         auto* edit = new TextArea(parent);
         edit->setReadOnly(box.locked());
+        // A locked box (the log) is read by the keyboard too: arrow keys move
+        // its caret line by line, and a screen reader says each line.
+        if (box.locked()) {
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // The log blinks three times a second: its colours must not repaint

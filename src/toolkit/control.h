@@ -72,6 +72,8 @@ public:
     // is always the current one.
     void setHint(std::function<std::string()> hint) { hint_ = std::move(hint); }
     std::string hint() const { return hint_ ? hint_() : std::string(); }
+    // Asks for the keyboard focus, when a person could reach the control.
+    void setFocus();
 
     // Shown and enabled all the way up to the form (the form itself not included).
     bool shownInForm() const;
