@@ -36,34 +36,25 @@ QString stars(const QString& text) {
     return QString(text.size(), QLatin1Char('*'));
 }
 
+// The same change told in stars: Change is the notice's class, Texts the
+// texts it carries, in the order its constructor takes them.
+template <class Change, class... Texts>
+void forwardInStars(const Change& change, const Texts&... texts) {
+    Change masked(change.object(), change.changePosition(), stars(texts)...);
+    masked.setCursorPosition(change.cursorPosition());
+    forward(&masked);
+}
+
 void forwardInStars(QAccessibleEvent* event) {
-    QObject* box = event->object();
-    switch (event->type()) {
-        case QAccessible::TextInserted: {
-            const auto* change = static_cast<QAccessibleTextInsertEvent*>(event);
-            QAccessibleTextInsertEvent masked(box, change->changePosition(),
-                                              stars(change->textInserted()));
-            masked.setCursorPosition(change->cursorPosition());
-            forward(&masked);
-            break;
-        }
-        case QAccessible::TextRemoved: {
-            const auto* change = static_cast<QAccessibleTextRemoveEvent*>(event);
-            QAccessibleTextRemoveEvent masked(box, change->changePosition(),
-                                              stars(change->textRemoved()));
-            masked.setCursorPosition(change->cursorPosition());
-            forward(&masked);
-            break;
-        }
-        default: {
-            const auto* change = static_cast<QAccessibleTextUpdateEvent*>(event);
-            QAccessibleTextUpdateEvent masked(box, change->changePosition(),
-                                              stars(change->textRemoved()),
-                                              stars(change->textInserted()));
-            masked.setCursorPosition(change->cursorPosition());
-            forward(&masked);
-            break;
-        }
+    if (event->type() == QAccessible::TextInserted) {
+        const auto& change = static_cast<QAccessibleTextInsertEvent&>(*event);
+        forwardInStars(change, change.textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+        const auto& change = static_cast<QAccessibleTextRemoveEvent&>(*event);
+        forwardInStars(change, change.textRemoved());
+    } else {
+        const auto& change = static_cast<QAccessibleTextUpdateEvent&>(*event);
+        forwardInStars(change, change.textRemoved(), change.textInserted());
     }
 }
 
