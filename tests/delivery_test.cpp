@@ -43,6 +43,7 @@ TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
     ASSERT_EQ(reminderBoxes(1), 1);
     EXPECT_EQ(p.boxes.last().title, "");
     EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
+    EXPECT_EQ(p.boxes.last().spoken, "标题：任务1\r\n提醒内容：开会") << "for a screen reader";
     EXPECT_TRUE(runningWhileBoxOpen) << "the slot stops only after the box is closed";
 
     EXPECT_EQ(f.windowState(), tk::WindowState::Normal);

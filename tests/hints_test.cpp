@@ -41,6 +41,7 @@ TEST_F(HintsTest, EveryControlOfTheTableExplainsItselfUnderThePointer) {
             f.hintLine.setCaption("");
             ASSERT_TRUE(User::hover(control)) << row.control;
             EXPECT_EQ(f.hintLine.caption(), row.hint) << row.control;
+            EXPECT_EQ(control.hint(), row.hint) << row.control << ": what a screen reader says";
         }
     };
     EXPECT_EQ(f.hintLine.caption(), "") << "empty before any move";

@@ -4,6 +4,7 @@
 
 #include "appearance/hints.h"
 
+#include <string>
 #include <utility>
 
 Hints::Hints(MainForm& form) : form_(form) {
@@ -26,7 +27,8 @@ Hints::Hints(MainForm& form) : form_(form) {
     };
     // clang-format on
     for (const auto& [control, hint] : fixedHints) {
+        control->setHint([text = hint] { return std::string(text); });
         control->onMouseMove.bind(
-            [&label = form_.hintLine, text = hint] { label.setCaption(text); });
+            [&label = form_.hintLine, control] { label.setCaption(control->hint()); });
     }
 }

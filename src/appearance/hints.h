@@ -6,9 +6,9 @@
 
 #include "forms/main_form.h"
 
-// The hint line. Moving the mouse over a control of the table writes that
-// control's hint into the hint line, on every move, whether the line is shown
-// or hidden. Hints that depend on state (取消任务, 退出) and the
+// The hint line. Each control of the table carries its hint; moving the mouse
+// over it writes that hint into the hint line, on every move, whether the
+// line is shown or hidden. Hints that depend on state (取消任务, 退出) and the
 // confirmation box's hint, which follows its text, are bound by the
 // subsystems that own them.
 class Hints {

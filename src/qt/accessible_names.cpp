@@ -25,29 +25,12 @@ std::string trimmed(const std::string& text) {
 
 AccessibleLabel accessibleLabelFor(const tk::Control& control) {
     if (!control.description().empty()) return {control.description()};
-    const tk::Control* after = nullptr;
-    const tk::Control* before = nullptr;
-    const tk::Control* leader = nullptr;
     for (const tk::Control* other : control.form().childrenOf(control.parent())) {
         if (other == &control || other->caption().empty() || !sameRow(*other, control)) continue;
-        const int gapAfter = other->left() - (control.left() + control.width());
-        const int gapBefore = control.left() - (other->left() + other->width());
-        if (other->kind() == tk::Kind::Label && gapAfter >= 0 && gapAfter <= kBesideTwips) {
-            after = other;
-        } else if (gapBefore >= 0 && gapBefore <= kBesideTwips) {
-            before = other;
+        const int gap = control.left() - (other->left() + other->width());
+        if (gap >= 0 && gap <= kBesideTwips) {
+            return {trimmed(other->caption()), other->kind() == tk::Kind::Label ? other : nullptr};
         }
-        if (gapBefore >= 0 && other->kind() != tk::Kind::Label &&
-            (leader == nullptr || other->left() < leader->left())) {
-            leader = other;
-        }
-    }
-    if (after != nullptr) {
-        const std::string unit = trimmed(after->caption());
-        return {leader != nullptr ? trimmed(leader->caption()) + " " + unit : unit, after};
-    }
-    if (before != nullptr) {
-        return {trimmed(before->caption()), before->kind() == tk::Kind::Label ? before : nullptr};
     }
     return {control.parent() != nullptr ? control.parent()->caption() : control.form().caption()};
 }

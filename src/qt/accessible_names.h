@@ -16,11 +16,9 @@ struct AccessibleLabel {
 };
 
 // What a screen reader should call a box or list that has no caption of its
-// own: its description, if it has one; else the unit label just after it
-// ("时" after the hours list), after the caption that leads its row when
-// there is one ("指定时间提醒 时"), so that two rows of lists differ; else
-// the caption just before it on the same row ("标题：" before the title box);
-// else the caption of the frame around it.
+// own: its description, if it has one (the time lists, whose unit labels
+// alone cannot tell them apart); else the caption just before it on the same
+// row ("标题：" before the title box); else the caption of the frame around it.
 AccessibleLabel accessibleLabelFor(const tk::Control& control);
 
 }  // namespace qtview

@@ -16,8 +16,10 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "qt/accessibility_events.h"
 #include "qt/accessible_names.h"
 #include "qt/artwork.h"
+#include "qt/drop_down_accessible.h"
 #include "qt/palette.h"
 #include "qt/placement.h"
 #include "qt/twips.h"
@@ -109,12 +111,17 @@ QAccessibleInterface* accessibleWindow(const QString&, QObject* object) {
     return nullptr;
 }
 
+// A control's hint describes it; the description of one with no hint but
+// a caption of its own (the hint line) says what it is.
 void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
+    const std::string hint = control.hint();
     if (control.kind() != tk::Kind::TextBox && control.kind() != tk::Kind::ComboBox) {
         // Captions speak for themselves; a label's text is what it says.
-        widget.setAccessibleDescription(QString::fromStdString(control.description()));
+        widget.setAccessibleDescription(
+            QString::fromStdString(hint.empty() ? control.description() : hint));
         return;
     }
+    widget.setAccessibleDescription(QString::fromStdString(hint));
     const AccessibleLabel label = accessibleLabelFor(control);
     widget.setAccessibleName(QString::fromStdString(label.name));
 }
@@ -123,8 +130,10 @@ void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
 
 FormView::FormView(tk::Form& form, std::function<const QScreen*()> homeScreen)
     : form_(form), homeScreen_(std::move(homeScreen)) {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleWindow), true);
-    (void)factoryInstalled;
+    static const bool installed =
+        (QAccessible::installFactory(accessibleWindow),
+         QAccessible::installFactory(accessibleDropDown), mediateAccessibilityNotices(), true);
+    (void)installed;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         dpi_ = screen->logicalDotsPerInch();
     }

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QInputMethod>
+#include <QLabel>
 #include <QLayout>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -105,9 +106,15 @@ int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
 }
 
 tk::Answer QtDialogs::message(const std::string& text, tk::Buttons buttons,
-                              const std::string& title, tk::Alert alert) {
+                              const std::string& title, tk::Alert alert,
+                              const std::string& spoken) {
     MessageBox box(homeScreen());
     box.setText(shownLines(text));
+    // A screen reader reads a box by the labels in it: what it should say
+    // besides the text goes into the name of the text's label.
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"); label && !spoken.empty()) {
+        label->setAccessibleName(shownLines(text + "\r\n" + spoken));
+    }
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     QPushButton* cancel = nullptr;
     if (buttons == tk::Buttons::OkCancel) cancel = box.addButton("取消", QMessageBox::RejectRole);

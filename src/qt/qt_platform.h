@@ -26,7 +26,7 @@ public:
 class QtDialogs : public tk::Dialogs {
 public:
     tk::Answer message(const std::string& text, tk::Buttons buttons, const std::string& title,
-                       tk::Alert alert) override;
+                       tk::Alert alert, const std::string& spoken) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, tk::Echo echo) override;
     void finishComposing() override;

@@ -39,7 +39,10 @@ void TextArea::showModelText(const std::string& text) {
     }
     shown_ = text;
     known_ = true;
-    verticalScrollBar()->setValue(0);  // the newest entry stands on top
+    // The newest entry stands on top, and the caret there: reading by the
+    // keyboard starts with it.
+    if (isReadOnly()) moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
 }
 
 TextArea::Look TextArea::currentLook() const {
@@ -62,8 +65,9 @@ const TextArea::Picture* TextArea::pictureOf(const Look& look) const {
 }
 
 void TextArea::keepLook() {
-    // A box that can be typed into shows a blinking cursor: no picture of it.
-    if (!isReadOnly() || !isVisible()) return;
+    // A box that can be typed into, or is being read by the keyboard, shows a
+    // blinking cursor: no picture of it.
+    if (!isReadOnly() || !isVisible() || hasFocus()) return;
     const Look look = currentLook();
     if (pictureOf(look) != nullptr) return;
     Picture& picture = pictures_[nextPicture_++ % pictures_.size()];
@@ -85,7 +89,7 @@ QRegion TextArea::borderRegion() const {
 }
 
 void TextArea::paintEvent(QPaintEvent* event) {
-    const Picture* picture = drawingPicture_ ? nullptr : pictureOf(currentLook());
+    const Picture* picture = drawingPicture_ || hasFocus() ? nullptr : pictureOf(currentLook());
     if (picture == nullptr) {
         QPlainTextEdit::paintEvent(event);
         return;

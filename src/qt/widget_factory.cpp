@@ -20,6 +20,7 @@
 
 #include "qt/artwork.h"
 #include "qt/character_limit.h"
+#include "qt/drop_down_accessible.h"
 #include "qt/model_text.h"
 #include "qt/password_box.h"
 #include "qt/text_area.h"
@@ -148,6 +149,11 @@ QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     if (box.multiLine()) {
         auto* edit = new TextArea(parent);
         edit->setReadOnly(box.locked());
+        // A locked box (the log) is read by the keyboard too: arrow keys move
+        // its caret line by line, and a screen reader says each line.
+        if (box.locked()) {
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // The log blinks three times a second: its colours must not repaint
@@ -196,8 +202,12 @@ QWidget* createByKind(tk::Control& control, QWidget* parent) {
             // technology knows them as radio buttons and arrow keys move
             // between them.
             return new QRadioButton(parent);
-        case tk::Kind::ComboBox:
-            return new DropDownList(parent);
+        case tk::Kind::ComboBox: {
+            auto* list = new DropDownList(parent);
+            QObject::connect(list, &QComboBox::currentIndexChanged, list,
+                             [list] { announceChoice(*list); });
+            return list;
+        }
         case tk::Kind::TextBox:
             return createTextBox(static_cast<tk::TextBox&>(control), parent);
     }

@@ -197,6 +197,9 @@ void pushOne(tk::Control& control, QWidget& widget, tk::Property property, doubl
                 widget.unsetCursor();
             }
             break;
+        case tk::Property::Focus:
+            widget.setFocus(Qt::OtherFocusReason);
+            break;
         case tk::Property::WindowState:
         case tk::Property::DefaultButton:
             break;

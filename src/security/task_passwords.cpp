@@ -4,6 +4,8 @@
 
 #include "security/task_passwords.h"
 
+#include <string>
+
 #include "forms/panel_layout.h"
 #include "tasks/slot_texts.h"
 #include "toolkit/program.h"
@@ -18,6 +20,7 @@ void TaskPasswords::bind() {
     form_.setTaskPassword.onClick.bind([this] { openPanel(); });
     form_.confirmPassword.onClick.bind([this] { confirmPassword(); });
     form_.dismissPassword.onClick.bind([this] { dismissPanel(); });
+    form_.newPasswordAgain.setHint([] { return std::string("两次输入，以防错误"); });
     form_.newPasswordAgain.onChange.bind([this] { hintConfirmation(); });
 }
 
@@ -68,7 +71,7 @@ void TaskPasswords::dismissPanel() {
 
 // The confirmation's hint follows its text, also when opening the panel empties it.
 void TaskPasswords::hintConfirmation() {
-    form_.hintLine.setCaption("两次输入，以防错误");
+    form_.hintLine.setCaption(form_.newPasswordAgain.hint());
 }
 
 // The working area is usable again although the task settings panel stays

@@ -13,7 +13,8 @@ Leaving::Leaving(MainForm& form, const TaskSlots& tasks, const ExitPassword& loc
     form_.onUnload.bind([this] { closedByWindowSystem(); });
     form_.hideWindow.onClick.bind([this] { hideWindow(); });
     form_.quit.onClick.bind([this] { quit(); });
-    form_.quit.onMouseMove.bind([this] { hintQuit(); });
+    form_.quit.setHint([this] { return quitHint(); });
+    form_.quit.onMouseMove.bind([this] { form_.hintLine.setCaption(form_.quit.hint()); });
 }
 
 void Leaving::closedByWindowSystem() {
@@ -61,7 +62,7 @@ void Leaving::askPasswordAndEnd(const std::string& exitPassword) {
     }
 }
 
-// Decided anew on every move, so it follows the settings panel at once.
-void Leaving::hintQuit() {
-    form_.hintLine.setCaption(lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）");
+// Decided anew each time it is asked for, so it follows the settings panel at once.
+std::string Leaving::quitHint() const {
+    return lock_.exitPassword().empty() ? "全部退出" : "全部退出（已加密）";
 }

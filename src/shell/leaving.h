@@ -21,7 +21,7 @@ private:
     void closedByWindowSystem();
     void hideWindow();
     void quit();
-    void hintQuit();
+    std::string quitHint() const;
     void askAndEnd();
     void askPasswordAndEnd(const std::string& exitPassword);
 

@@ -16,7 +16,9 @@ Cancelling::Cancelling(MainForm& form, const TaskSlots& tasks, SlotControls& con
 
 void Cancelling::bind() {
     form_.cancelTask.onClick.bind([this] { cancelTask(); });
-    form_.cancelTask.onMouseMove.bind([this] { hintCancelRule(); });
+    form_.cancelTask.setHint([this] { return cancelRuleHint(); });
+    form_.cancelTask.onMouseMove.bind(
+        [this] { form_.hintLine.setCaption(form_.cancelTask.hint()); });
     form_.confirmCancel.onClick.bind([this] { confirmCancel(); });
     form_.dismissCancel.onClick.bind([this] { dismissCancel(); });
 }
@@ -37,11 +39,11 @@ void Cancelling::cancelTask() {
 }
 
 // The hint names the slot's protection, whether or not a task runs in it.
-void Cancelling::hintCancelRule() {
-    form_.hintLine.setCaption("取消当前任务");
+std::string Cancelling::cancelRuleHint() const {
     const std::optional<int> selected = panel_.currentSlot();
     if (selected && !tasks_.slot(*selected).password.empty())
-        form_.hintLine.setCaption(slotTexts(*selected).protectedHint);
+        return slotTexts(*selected).protectedHint;
+    return "取消当前任务";
 }
 
 // Whether a task runs or only a draft is open: the slot waits again, without

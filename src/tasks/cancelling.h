@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <string>
+
 #include "forms/activity_log.h"
 #include "forms/main_form.h"
 #include "tasks/slot_controls.h"
@@ -22,7 +24,7 @@ public:
 private:
     void bind();
     void cancelTask();
-    void hintCancelRule();
+    std::string cancelRuleHint() const;
     void confirmCancel();
     void dismissCancel();
     void cancelSlot(int slot);

@@ -25,15 +25,20 @@ void Delivery::pollTick(int slot) {
     tasks_.setDelivering(slot, false);
 }
 
+// The box shows only which slot is due; a screen reader hears the task with
+// it. After the box the report stands on top of the log, which takes the
+// focus, so that a screen reader reads it next.
 void Delivery::deliver(int slot) {
     tk::Program& program = form_.program();
-    program.messageBox(slotTexts(slot).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder);
+    const TaskSlot& s = tasks_.slot(slot);
+    const std::string& nl = ActivityLog::newLine;
+    const std::string task = "标题：" + s.title + nl + "提醒内容：" + s.content;
+    program.messageBox(slotTexts(slot).reminder, tk::Buttons::Ok, "", tk::Alert::Reminder, task);
     form_.show();
     form_.setWindowState(tk::WindowState::Normal);
     logLook_.raiseAlarm();
-    const TaskSlot& s = tasks_.slot(slot);
-    const std::string& nl = ActivityLog::newLine;
-    log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + "标题：" + s.title +
-               nl + "提醒内容：" + s.content + nl + "任务完成" + nl);
+    log_.write(program.clockText() + "->亲爱的用户，你约定的时间到了：" + nl + task + nl +
+               "任务完成" + nl);
     controls_.end(slot);
+    form_.logBox.setFocus();
 }

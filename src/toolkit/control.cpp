@@ -101,6 +101,10 @@ void Control::setMousePointer(MousePointer pointer) {
     changed(Property::MousePointer);
 }
 
+void Control::setFocus() {
+    if (reachable()) changed(Property::Focus);
+}
+
 bool Control::shownInForm() const {
     for (const Control* c = this; c != nullptr; c = c->parent_) {
         if (!c->visible_) return false;

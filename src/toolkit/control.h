@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,14 @@ public:
     void setMousePointer(MousePointer pointer);
     int tabIndex() const { return tabIndex_; }
     const std::string& description() const { return description_; }
+    // What the control is for, in one line: the hint line shows it, and
+    // assistive technology says it when the control takes the focus. It is
+    // asked for afresh each time, so a hint that follows the program's state
+    // is always the current one.
+    void setHint(std::function<std::string()> hint) { hint_ = std::move(hint); }
+    std::string hint() const { return hint_ ? hint_() : std::string(); }
+    // Asks for the keyboard focus, when a person could reach the control.
+    void setFocus();
 
     // Shown and enabled all the way up to the form (the form itself not included).
     bool shownInForm() const;
@@ -108,6 +117,7 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     int tabIndex_;
     std::string description_;
+    std::function<std::string()> hint_;
 };
 
 class Frame : public Control {

@@ -30,12 +30,13 @@ public:
 
 // Modal boxes. Closing a message box without a button (its close button,
 // Escape) answers Cancel, or OK when OK is its only button; an input box
-// closed or cancelled gives the empty text.
+// closed or cancelled gives the empty text. A message's `spoken` is said by
+// assistive technology after its text and never shown.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual Answer message(const std::string& text, Buttons buttons, const std::string& title,
-                           Alert alert) = 0;
+                           Alert alert, const std::string& spoken) = 0;
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText, Echo echo) = 0;
     // Runs before a box opens: a word that a person is still composing with

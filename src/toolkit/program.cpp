@@ -24,11 +24,11 @@ private:
 }  // namespace
 
 Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title,
-                           Alert alert) {
+                           Alert alert, const std::string& spoken) {
     if (ended_) return Answer::Cancel;
     platform_.dialogs.finishComposing();
     ModalScope modal(modalDepth_);
-    const Answer answer = platform_.dialogs.message(text, buttons, title, alert);
+    const Answer answer = platform_.dialogs.message(text, buttons, title, alert, spoken);
     return ended_ ? Answer::Cancel : answer;
 }
 

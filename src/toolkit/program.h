@@ -26,7 +26,7 @@ public:
 
     // Modal boxes. After the end none opens: a message gives Cancel, an input "".
     Answer messageBox(const std::string& text, Buttons buttons, const std::string& title,
-                      Alert alert = Alert::None);
+                      Alert alert = Alert::None, const std::string& spoken = {});
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText, Echo echo = Echo::Plain);
     bool modalOpen() const { return modalDepth_ > 0; }

@@ -71,6 +71,7 @@ enum class Property {
     MousePointer,
     WindowState,
     DefaultButton,
+    Focus,  // not a value: the control asks for the keyboard focus
 };
 
 // The design-time state of one control: one row of a window's layout table.

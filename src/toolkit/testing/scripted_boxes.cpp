@@ -20,14 +20,14 @@ Reply ScriptedBoxes::next(const BoxRecord& record) {
 }
 
 Answer ScriptedBoxes::message(const std::string& text, Buttons buttons, const std::string& title,
-                              Alert alert) {
-    const Reply reply = next({false, text, title, buttons, {}, Echo::Plain, alert});
+                              Alert alert, const std::string& spoken) {
+    const Reply reply = next({false, text, title, buttons, {}, Echo::Plain, alert, spoken});
     return buttons == Buttons::Ok ? Answer::Ok : reply.answer;
 }
 
 std::string ScriptedBoxes::input(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText, Echo echo) {
-    const Reply reply = next({true, prompt, title, Buttons::OkCancel, defaultText, echo});
+    const Reply reply = next({true, prompt, title, Buttons::OkCancel, defaultText, echo, {}, {}});
     return reply.answer == Answer::Ok ? reply.text : std::string();
 }
 

@@ -21,6 +21,7 @@ struct BoxRecord {
     std::string defaultText;
     Echo echo = Echo::Plain;
     Alert alert = Alert::None;
+    std::string spoken;
 };
 
 struct Reply {
@@ -43,8 +44,8 @@ inline Reply typed(std::string text) {
 // reply a box is answered by the fallback, which presses OK unless replaced.
 class ScriptedBoxes : public Dialogs {
 public:
-    Answer message(const std::string& text, Buttons buttons, const std::string& title,
-                   Alert alert) override;
+    Answer message(const std::string& text, Buttons buttons, const std::string& title, Alert alert,
+                   const std::string& spoken) override;
     std::string input(const std::string& prompt, const std::string& title,
                       const std::string& defaultText, Echo echo) override;
 
