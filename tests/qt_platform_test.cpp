@@ -219,6 +219,21 @@ TEST_F(QtTimersTest, TimersAimedAtTheSameTurnShareOneWakeUpAndTickInArmingOrder)
     EXPECT_EQ(ticks, (std::vector<std::string>{"4", "1", "2"}));
 }
 
+// The splash's timer stops itself in its first tick: nothing of it may stay
+// armed, or the wake-up it leaves behind spins after every start-up.
+TEST_F(QtTimersTest, AWholeSecondTimerStoppedInItsFirstTickLeavesNoWakeUp) {
+    FourTimers four(timed);
+    int ticks = 0;
+    four.A.onTick.bind([&] {
+        ++ticks;
+        four.A.setInterval(0);
+    });
+    four.A.setInterval(3000);
+    time.advance(3000);
+    EXPECT_EQ(ticks, 1);
+    ASSERT_EQ(time.startedWakeUps(), 0);
+}
+
 }  // namespace
 
 // The desktop's settings as its settings daemon writes them, in either byte
