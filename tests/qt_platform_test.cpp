@@ -234,6 +234,16 @@ TEST_F(QtTimersTest, AWholeSecondTimerStoppedInItsFirstTickLeavesNoWakeUp) {
     ASSERT_EQ(time.startedWakeUps(), 0);
 }
 
+// A tick aimed just after the turn of the second lands there only on a precise
+// timer; Qt's default type may come 50 ms into the second. Where ticks land on
+// the real clock is measured by bench/reminder_latency.
+TEST(SystemTimeTest, WakeUpsAskQtForPreciseTimers) {
+    const std::unique_ptr<qtview::WakeUp> wakeUp = qtview::systemTime().wakeUp([] {});
+    const auto* timer = dynamic_cast<const QTimer*>(wakeUp.get());
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
 }  // namespace
 
 // The desktop's settings as its settings daemon writes them, in either byte
