@@ -184,8 +184,9 @@ TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
 
 TEST_F(MainWindowTest, LogEntriesGoOnTopAndTheBannerStaysLast) {
     const std::string banner = f.logBox.text();
-    app.log.write("first");
-    app.log.write("second");
+    ActivityLog log(f.logBox);
+    log.write("first");
+    log.write("second");
     const std::string sep = "\r\n" + std::string(54, '-') + "\r\n";
     EXPECT_EQ(f.logBox.text(), sep + "second" + sep + "first" + banner);
 }

@@ -147,7 +147,7 @@ protected:
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
     qtview::ProgramView views{program};
     qtview::FormView& view = views.of(f);
     std::vector<QString> shownTexts;

@@ -25,7 +25,7 @@ TEST_F(QtPlatformTest, EscapeOnTheStartUpQuestionEndsTheProgram) {
     EXPECT_TRUE(program.ended());
     ASSERT_EQ(shownTexts.size(), 1u);
     EXPECT_EQ(shownTexts[0], "你今天是否要定计划？");
-    EXPECT_FALSE(views.of(app.splashForm).window().isVisible());
+    EXPECT_FALSE(views.of(app.splashForm()).window().isVisible());
 }
 
 TEST_F(QtPlatformTest, ClosingABoxByItsCloseButtonIsCancel) {
@@ -127,12 +127,12 @@ TEST(ProgramViewTest, AWindowIsBuiltOnceWhenItIsFirstShown) {
                              [name](const QWidget* w) { return w->objectName() == name; });
     };
     EXPECT_EQ(windowsNamed("Form1"), 0) << "nothing built before the window is shown";
-    app.mainForm.show();
+    app.mainForm().show();
     EXPECT_EQ(windowsNamed("Form1"), 1);
-    EXPECT_TRUE(views.of(app.mainForm).window().isVisible());
-    EXPECT_EQ(&views.of(app.mainForm), &views.of(app.mainForm));
-    app.mainForm.hide();
-    app.mainForm.show();
+    EXPECT_TRUE(views.of(app.mainForm()).window().isVisible());
+    EXPECT_EQ(&views.of(app.mainForm()), &views.of(app.mainForm()));
+    app.mainForm().hide();
+    app.mainForm().show();
     EXPECT_EQ(windowsNamed("Form1"), 1) << "and never again";
     EXPECT_EQ(windowsNamed("Form2"), 0);
 }

@@ -24,7 +24,7 @@ struct ProgramOnQt {
         // keeps the box from coming to the front.
         platform.dialogs.setReminderShownHook([this] {
             reminderSound.play();
-            QApplication::alert(&views.of(app.mainForm).window());
+            QApplication::alert(&views.of(app.mainForm()).window());
         });
     }
 
@@ -32,5 +32,5 @@ struct ProgramOnQt {
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    qtview::ProgramView views{program, &app.mainForm};
+    qtview::ProgramView views{program, &app.mainForm()};
 };
