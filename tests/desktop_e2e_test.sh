@@ -43,6 +43,16 @@ if [ "$mode" = sound ]; then
         done
         echo $played
     }
+    # A program started anew (with VARIABLE=VALUE...), a task due in 6 seconds:
+    # `streams` is how many have played in all a second after its reminder came.
+    remind_and_count() {
+        start_program "$@"
+        past_the_question
+        task_due_in 6
+        window 钟约系统 10 >/dev/null || fail "no reminder from a program started with $*"
+        sleep 1
+        streams=$(grep -c "'new' on sink-input" "$work/events")
+    }
 else
     tracer="strace -ff -qq -o $work/trace -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect"
 fi
@@ -122,12 +132,7 @@ if [ "$mode" = sound ]; then
     mkdir -p "$theme/stereo"
     cp /usr/share/sounds/freedesktop/index.theme "$theme"
     cp /usr/share/sounds/freedesktop/stereo/bell.oga "$theme/stereo"
-    start_program XDG_DATA_DIRS="$work/bell"
-    past_the_question
-    task_due_in 6
-    window 钟约系统 10 >/dev/null || fail "no reminder with a theme of a bell alone"
-    sleep 1
-    streams=$(grep -c "'new' on sink-input" "$work/events")
+    remind_and_count XDG_DATA_DIRS="$work/bell"
     [ "$streams" -eq 2 ] || fail "$((streams - 1)) sounds played from a theme of a bell alone"
     echo "the bell rang where the theme has no alarm clock"
     kill $pid; wait $pid
@@ -137,12 +142,7 @@ if [ "$mode" = sound ]; then
     daemon_says() { dump_xsettings 2>/dev/null | grep -q "EnableEventSounds 0"; }
     i=0; while ! daemon_says && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
     daemon_says || fail "the settings daemon does not say event sounds are off"
-    start_program
-    past_the_question
-    task_due_in 6
-    window 钟约系统 10 >/dev/null || fail "no reminder with event sounds off"
-    sleep 1
-    streams=$(grep -c "'new' on sink-input" "$work/events")
+    remind_and_count
     [ "$streams" -eq 2 ] || fail "a sound played with the desktop's event sounds off"
     echo "no sound with the desktop's event sounds off"
     exit 0
