@@ -23,11 +23,11 @@ LiveApp::LiveApp() {
         }
         qtview::testing::pressOk(box);
     });
-    app.mainForm.show();
+    app.mainForm().show();
 }
 
 void LiveApp::startTask(int slot, const std::string& due) {
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
     (void)slotButton(f, slot).click();
     f.contentBox.setText("基准");
     f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));

@@ -23,7 +23,7 @@ struct LiveApp : ProgramOnQt {
     // Runs the event loop for `ms`, or until `done` holds.
     static void run(int ms, const std::function<bool()>& done = {});
 
-    qtview::FormView& view = views.of(app.mainForm);
+    qtview::FormView& view = views.of(app.mainForm());
     std::function<void(const std::string& text)> onBoxShown;
 };
 

@@ -32,7 +32,7 @@ enum class Clock { On, Off };
 double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logArea,
                Clock clock = Clock::On) {
     LiveApp live;
-    MainForm& f = live.app.mainForm;
+    MainForm& f = live.app.mainForm();
     const double now = live.platform.clock.secondsSinceMidnight();
     for (int slot = 1; slot <= 4; ++slot) live.startTask(slot, tk::clockTextAt(now + 7200 + slot));
     if (clock == Clock::On) f.titleClock.setInterval(1000);
@@ -46,13 +46,13 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
 }
 
 void blinkThroughThePalette(LiveApp& live) {
-    live.app.mainForm.blinkTimer.setInterval(330);
+    live.app.mainForm().blinkTimer.setInterval(330);
 }
 
 // The same blinking done by giving the log a new style sheet at every tick.
 void blinkThroughStyleSheets(LiveApp& live) {
     auto* blink = new QTimer(&live.view.window());
-    QWidget* log = live.view.widget(live.app.mainForm.logBox);
+    QWidget* log = live.view.widget(live.app.mainForm().logBox);
     QObject::connect(blink, &QTimer::timeout, log, [log, white = false]() mutable {
         white = !white;
         log->setStyleSheet(white ? "QPlainTextEdit { background: black; color: white; }"

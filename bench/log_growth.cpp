@@ -17,8 +17,9 @@ namespace {
 
 // Median ms of `rounds` entries written on a log of about `chars` characters.
 double entryCost(LiveApp& live, std::size_t chars, bool wholeText, int rounds) {
-    MainForm& f = live.app.mainForm;
+    MainForm& f = live.app.mainForm();
     auto& area = static_cast<qtview::TextArea&>(*live.view.widget(f.logBox));
+    ActivityLog log(f.logBox);
     std::string text = MainForm::initialLog();
     const std::string entry = ActivityLog::logSeparator + "12:00:00->任务1开始";
     for (std::size_t count = tk::characterCount(text); count < chars;
@@ -31,7 +32,7 @@ double entryCost(LiveApp& live, std::size_t chars, bool wholeText, int rounds) {
         if (wholeText) area.forgetShownText();
         QElapsedTimer clock;
         clock.start();
-        live.app.log.write("12:00:01->任务2开始");
+        log.write("12:00:01->任务2开始");
         area.viewport()->repaint();
         samples.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }

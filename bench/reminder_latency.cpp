@@ -6,12 +6,15 @@
 // program's timers, which tick just after each turn of the second, and, as a
 // baseline in the same run, with a plain 1000 ms timer started at a random
 // moment and no program around it; then the program's timers again with every
-// core kept busy by a spinning thread.
+// core kept busy by a spinning thread. Before that, where in the second the
+// ticks of a whole-second timer land: on the program's timers, and on the same
+// timer service with wake-ups of Qt's default, coarse type as a baseline.
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
 #include <atomic>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <thread>
 
@@ -105,6 +108,69 @@ private:
     std::vector<std::thread> spinners_;
 };
 
+// The system's wall clock with wake-ups of Qt's default, coarse type.
+class CoarseTime : public qtview::TimeSource {
+public:
+    qint64 wallClockMs() override { return qtview::systemTime().wallClockMs(); }
+    std::unique_ptr<qtview::WakeUp> wakeUp(std::function<void()> wake) override {
+        return std::make_unique<Coarse>(std::move(wake));
+    }
+
+private:
+    struct Coarse : qtview::WakeUp {
+        explicit Coarse(std::function<void()> wake) {
+            timer.setSingleShot(true);
+            QObject::connect(&timer, &QTimer::timeout, std::move(wake));
+        }
+        void start(int ms) override { timer.start(ms); }
+        void stop() override { timer.stop(); }
+        QTimer timer;
+    };
+};
+
+// A wall clock `shift` ms off the system's, on the wake-ups of another time
+// source. Coarse wake-ups come at round fractions of the monotonic clock's
+// second, up to 5 % early or late; where those fall against the wall clock's
+// turn differs between machines and boots, and the shift stands in for that.
+class ShiftedTime : public qtview::TimeSource {
+public:
+    explicit ShiftedTime(qtview::TimeSource& wakeUps) : wakeUps_(wakeUps) {}
+    qint64 wallClockMs() override { return qtview::systemTime().wallClockMs() + shift; }
+    std::unique_ptr<qtview::WakeUp> wakeUp(std::function<void()> wake) override {
+        return wakeUps_.wakeUp(std::move(wake));
+    }
+    qint64 shift = 0;
+
+private:
+    qtview::TimeSource& wakeUps_;
+};
+
+class OneTimer : public tk::Form {
+public:
+    explicit OneTimer(tk::Program& p) : tk::Form(p, "OneTimer", {}) {}
+    tk::Timer& timer = addTimer("Timer");
+};
+
+// A 1000 ms timer armed after a random pause on the timer service run by
+// `time`: ms after the turn of the second of its third tick, the first that
+// comes a whole second after the one before, as a running timer's ticks do
+// (the first tick comes one interval after arming, the second at the next turn).
+double tickPosition(qtview::TimeSource& time, std::mt19937& rng) {
+    LiveApp::run(std::uniform_int_distribution<int>(0, 999)(rng));
+    qtview::QtClock clock;
+    qtview::QtDialogs dialogs;
+    qtview::QtLifetime lifetime;
+    qtview::QtTimers timers{time};
+    tk::Program program{tk::Platform{clock, dialogs, timers, lifetime}};
+    OneTimer form(program);
+    std::vector<double> landed;
+    form.timer.onTick.bind(
+        [&] { landed.push_back(static_cast<double>(time.wallClockMs() % 1000)); });
+    form.timer.setInterval(1000);
+    LiveApp::run(4500, [&] { return landed.size() >= 3; });
+    return landed.size() >= 3 ? landed[2] : -1;
+}
+
 void print(const char* name, const Figures& f) {
     std::printf("%-28s median %7.1f ms   p95 %7.1f ms   max %7.1f ms\n", name, f.median, f.p95,
                 f.max);
@@ -117,6 +183,20 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     qtview::prepareApplication();
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;
+    std::printf(
+        "a running timer's tick, ms after the turn of a shifted wall clock's second, "
+        "%d samples each\n",
+        count);
+    const auto ticks = [count](qtview::TimeSource& wakeUps) {
+        ShiftedTime shifted(wakeUps);
+        return figuresOf(measure(count, 3, [&](std::mt19937& rng) {
+            shifted.shift = std::uniform_int_distribution<int>(0, 999)(rng);
+            return tickPosition(shifted, rng);
+        }));
+    };
+    print("the program's timers", ticks(qtview::systemTime()));
+    CoarseTime coarse;
+    print("the same, coarse wake-ups", ticks(coarse));
     std::printf("reminder latency after the start of the due second, %d samples each\n", count);
     const Figures precise = figuresOf(measureProgram(count));
     print("timers aimed at the second", precise);

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         }
         qtview::testing::pressOk(box);
     });
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
     const std::map<std::string, std::function<tk::Form&()>> windows{
         {"main", [&]() -> tk::Form& { return f; }},
         {"panel",
@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
              f.slotTimer1.tick();
              return f;
          }},
-        {"splash", [&]() -> tk::Form& { return app.splashForm; }},
-        {"game", [&]() -> tk::Form& { return app.gameForm; }},
+        {"splash", [&]() -> tk::Form& { return app.splashForm(); }},
+        {"game", [&]() -> tk::Form& { return app.gameForm(); }},
     };
     const auto found = windows.find(which);
     if (found == windows.end()) {

@@ -63,7 +63,7 @@ protected:
         }
         p.boxes.reply(ok());
         ASSERT_TRUE(User::click(f.startTask));
-        ASSERT_TRUE(app.tasks.isRunning(slot));
+        ASSERT_TRUE(app.tasks().isRunning(slot));
     }
 
     // Gives the selected slot a password through 设置密码, as a person does:
@@ -106,5 +106,5 @@ protected:
 
     tk::testing::TestPlatform p;
     App app{p.program};
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
 };

@@ -54,7 +54,7 @@ TEST_F(CancellingTest, AnsweringCancelChangesNothing) {
     p.boxes.reply(cancel());
     ASSERT_TRUE(User::click(f.cancelTask));
     EXPECT_EQ(f.logBox.text(), log);
-    EXPECT_TRUE(app.tasks.isRunning(3));
+    EXPECT_TRUE(app.tasks().isRunning(3));
     EXPECT_TRUE(f.taskPanel.visible());
 }
 
@@ -83,8 +83,8 @@ TEST_F(CancellingTest, ProtectedSlotAsksForThePasswordInItsOwnPanel) {
     ASSERT_TRUE(User::type(f.cancelPassword, "abc"));
     ASSERT_TRUE(User::pressEnter(f)) << "Enter presses 确定";
 
-    EXPECT_FALSE(app.tasks.isRunning(1));
-    EXPECT_EQ(app.tasks.slot(1).password, "");
+    EXPECT_FALSE(app.tasks().isRunning(1));
+    EXPECT_EQ(app.tasks().slot(1).password, "");
     EXPECT_EQ(topEntry(), clock() + "->任务1取消");
     expectClosedLayout();
     EXPECT_EQ(f.cancelPassword.text(), "");
@@ -97,7 +97,7 @@ TEST_F(CancellingTest, ProtectedSlotAsksForThePasswordInItsOwnPanel) {
 TEST_F(CancellingTest, WrongPasswordIsRefusedLoggedAndLeavesTheTaskRunning) {
     for (const char* wrong : {"ABC", "abc ", ""}) {
         SCOPED_TRACE(wrong);
-        if (!app.tasks.isRunning(4)) {
+        if (!app.tasks().isRunning(4)) {
             openProtected(4, "abc");
         } else {
             ASSERT_TRUE(User::click(f.cancelTask));
@@ -107,8 +107,8 @@ TEST_F(CancellingTest, WrongPasswordIsRefusedLoggedAndLeavesTheTaskRunning) {
         EXPECT_EQ(p.boxes.last().text, "密码不正确，你没有权限取消他人的任务！");
         EXPECT_EQ(p.boxes.last().title, "我排斥你！！");
         EXPECT_EQ(topEntry(), clock() + "->任务4取消失败");
-        EXPECT_TRUE(app.tasks.isRunning(4));
-        EXPECT_EQ(app.tasks.slot(4).password, "abc");
+        EXPECT_TRUE(app.tasks().isRunning(4));
+        EXPECT_EQ(app.tasks().slot(4).password, "abc");
         EXPECT_FALSE(f.cancelPanel.visible());
         EXPECT_TRUE(f.taskPanel.visible());
         EXPECT_TRUE(User::canReach(f.continueTask));
@@ -139,7 +139,7 @@ protected:
         ASSERT_TRUE(User::click(slotButton(slot)));
         ASSERT_TRUE(User::click(f.cancelTask));
         p.time.setTimeOfDay(9, 31, 1);
-        ASSERT_EQ(app.tasks.slot(slot).password, "");
+        ASSERT_EQ(app.tasks().slot(slot).password, "");
     }
 };
 
@@ -172,7 +172,7 @@ TEST_F(CancellingTest, CancelButtonOfThePasswordPanelReturnsWithTheWorkingAreaUs
     EXPECT_TRUE(User::canReach(f.quit)) << "the working area is usable again";
     EXPECT_EQ(f.cancelPassword.text(), "");
     EXPECT_EQ(f.height(), 4110 + 2160);
-    EXPECT_TRUE(app.tasks.isRunning(2));
+    EXPECT_TRUE(app.tasks().isRunning(2));
 }
 
 TEST_F(CancellingTest, ContinueClosesThePanelAndLeavesTheTaskAlone) {

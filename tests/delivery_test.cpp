@@ -36,7 +36,7 @@ TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
 
     bool runningWhileBoxOpen = false;
     p.boxes.reply({tk::Answer::Ok, {}, [&] {
-                       runningWhileBoxOpen = app.tasks.isRunning(1);
+                       runningWhileBoxOpen = app.tasks().isRunning(1);
                        p.time.advance(1000);  // the user reads it for a second
                    }});
     p.time.advance(1000);
@@ -54,7 +54,7 @@ TEST_F(DeliveryTest, ReminderIsDeliveredOnTheDueSecondWithAllItsEffects) {
     EXPECT_EQ(topEntry(), report("14:05:31", "任务1", "开会"))
         << "the report's time is read after the box closed";
     EXPECT_EQ(f.slotButton1.caption(), "任务1(等待)");
-    EXPECT_EQ(app.tasks.slot(1).password, "");
+    EXPECT_EQ(app.tasks().slot(1).password, "");
 
     p.time.advance(330);
     EXPECT_EQ(f.logBox.foreColor(), 0xFFFFFFu) << "the log blinks";
@@ -90,8 +90,8 @@ TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
     ASSERT_NE(first, std::string::npos);
     ASSERT_NE(second, std::string::npos);
     EXPECT_LT(first, second) << "slot 1 wrote its report last, after its own box closed";
-    EXPECT_FALSE(app.tasks.isRunning(1));
-    EXPECT_FALSE(app.tasks.isRunning(2));
+    EXPECT_FALSE(app.tasks().isRunning(1));
+    EXPECT_FALSE(app.tasks().isRunning(2));
 }
 
 TEST_F(DeliveryTest, DueTimeAtFiftyNineHasAOneSecondWindow) {
@@ -144,8 +144,8 @@ TEST_F(DeliveryTest, PastedTextCannotForgeAnEntryAndOtherTextArrivesWhole) {
     startTask(1, "00:00:30", {.title = forgedTitle, .content = "议程", .duration = true});
     const std::string whole = "مرحبا 😀 𠀀𪚥 " + std::string(10'000, 'x');
     startTask(2, "00:00:30", {.title = whole, .content = whole, .duration = true});
-    EXPECT_EQ(app.tasks.slot(1).title, "周会");
-    EXPECT_EQ(app.tasks.slot(2).title, whole);
+    EXPECT_EQ(app.tasks().slot(1).title, "周会");
+    EXPECT_EQ(app.tasks().slot(2).title, whole);
 
     ASSERT_TRUE(User::click(f.slotButton2));
     ASSERT_TRUE(User::click(f.taskInfo));

@@ -14,14 +14,15 @@
 # server (as given, `silent`) the second is watched by strace all the while:
 # it must start no process, write no file, use no socket but the display's,
 # and say nothing. With `sound`, a sound server of its own with a null sink
-# must see exactly one stream played for the reminder, from a sound library
-# loaded only then; and again one for a reminder of a program whose sound
-# theme has nothing but a bell.
+# must see exactly one stream played for the reminder, the alarm clock's, from
+# a sound library loaded only then; again one for a reminder of a program whose
+# sound theme has nothing but a bell; and none once the desktop's settings
+# daemon says event sounds are off.
 program=$1
 mode=${2:-silent}
 . "$(dirname "$0")/desktop_session.sh"
 need strace
-[ "$mode" = sound ] && need pulseaudio pactl
+[ "$mode" = sound ] && need pulseaudio pactl xsettingsd dump_xsettings
 start_desktop openbox 1024x768x24
 unset PULSE_SERVER
 if [ "$mode" = sound ]; then
@@ -32,6 +33,26 @@ if [ "$mode" = sound ]; then
     pactl info >/dev/null 2>&1 || { echo "SKIPPED: the sound server did not start"; exit 77; }
     pactl subscribe >"$work/events" 2>&1 &
     pids="$! $pids"
+    # The event sound of the first stream that plays within 3 seconds.
+    sound_played() {
+        i=0
+        while [ $i -lt 30 ]; do
+            played=$(pactl list sink-inputs | sed -n 's/^[[:space:]]*event.id = "\(.*\)"$/\1/p')
+            [ -n "$played" ] && break
+            sleep 0.1; i=$((i + 1))
+        done
+        echo $played
+    }
+    # A program started anew (with VARIABLE=VALUE...), a task due in 6 seconds:
+    # `streams` is how many have played in all a second after its reminder came.
+    remind_and_count() {
+        start_program "$@"
+        past_the_question
+        task_due_in 6
+        window 钟约系统 10 >/dev/null || fail "no reminder from a program started with $*"
+        sleep 1
+        streams=$(grep -c "'new' on sink-input" "$work/events")
+    }
 else
     tracer="strace -ff -qq -o $work/trace -e trace=execve,clone,clone3,fork,vfork,openat,open,creat,connect"
 fi
@@ -87,6 +108,10 @@ if [ "$mode" = sound ] && grep -q libcanberra "/proc/$pid/maps"; then
     fail "the sound library was loaded before the first reminder"
 fi
 reminder=$(window 钟约系统 40) || fail "no reminder within 40 seconds"
+if [ "$mode" = sound ]; then
+    played=$(sound_played)
+    [ "$played" = alarm-clock-elapsed ] || fail "the reminder played '$played', not the alarm clock"
+fi
 # Its title bar has room for the title beside the window manager's buttons.
 width=$(xwininfo -id "$reminder" | awk '/Width:/ { print $2 }')
 [ "$width" -ge 150 ] || fail "the reminder's box is only $width px wide: no room for its title"
@@ -101,20 +126,25 @@ echo "the reminder came, the window asked for attention and came back"
 if [ "$mode" = sound ]; then
     streams=$(grep -c "'new' on sink-input" "$work/events")
     [ "$streams" -eq 1 ] || fail "$streams sounds played for one reminder"
-    echo "one sound played for the reminder"
+    echo "one sound played for the reminder, the alarm clock's"
     kill $pid; wait $pid
     theme="$work/bell/sounds/freedesktop"
     mkdir -p "$theme/stereo"
     cp /usr/share/sounds/freedesktop/index.theme "$theme"
     cp /usr/share/sounds/freedesktop/stereo/bell.oga "$theme/stereo"
-    start_program XDG_DATA_DIRS="$work/bell"
-    past_the_question
-    task_due_in 6
-    window 钟约系统 10 >/dev/null || fail "no reminder with a theme of a bell alone"
-    sleep 1
-    streams=$(grep -c "'new' on sink-input" "$work/events")
+    remind_and_count XDG_DATA_DIRS="$work/bell"
     [ "$streams" -eq 2 ] || fail "$((streams - 1)) sounds played from a theme of a bell alone"
     echo "the bell rang where the theme has no alarm clock"
+    kill $pid; wait $pid
+    echo "Net/EnableEventSounds 0" >"$work/xsettings"
+    xsettingsd -c "$work/xsettings" >/dev/null 2>&1 &
+    pids="$! $pids"
+    daemon_says() { dump_xsettings 2>/dev/null | grep -q "EnableEventSounds 0"; }
+    i=0; while ! daemon_says && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+    daemon_says || fail "the settings daemon does not say event sounds are off"
+    remind_and_count
+    [ "$streams" -eq 2 ] || fail "a sound played with the desktop's event sounds off"
+    echo "no sound with the desktop's event sounds off"
     exit 0
 fi
 [ -s "$work/output" ] && fail "the program said something"

@@ -15,7 +15,7 @@ protected:
         f.placedAt(9000, 3000);
     }
 
-    const std::string& exitPassword() const { return app.exitPassword.exitPassword(); }
+    const std::string& exitPassword() const { return app.exitPassword(); }
 
     void openSettings(Reply gate = ok()) {
         if (!exitPassword().empty()) p.boxes.reply(std::move(gate));
@@ -223,7 +223,7 @@ TEST_F(LeavingTest, HiddenWindowComesBackWithTheReminder) {
     EXPECT_FALSE(User::canReach(f.slotButton1));
     p.time.advance(41000);
     EXPECT_EQ(f.windowState(), tk::WindowState::Normal);
-    EXPECT_FALSE(app.tasks.isRunning(1));
+    EXPECT_FALSE(app.tasks().isRunning(1));
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ protected:
         for (const tk::TextBox* cell : g.cells) EXPECT_EQ(cell->backColor(), look::kGrey);
     }
 
-    GameForm& g = app.gameForm;
+    GameForm& g = app.gameForm();
 };
 
 TEST_F(GameTest, GameOpensFromTheSettingsPanelWithTheMainWindowSteppingAside) {

@@ -37,7 +37,7 @@ TEST_F(HintsTest, EveryControlOfTheTableExplainsItselfUnderThePointer) {
     };
     auto expectHints = [this](const auto& rows) {
         for (const HintRow& row : rows) {
-            tk::Control& control = *f.find(row.control);
+            tk::Control& control = *User::find(f, row.control);
             f.hintLine.setCaption("");
             ASSERT_TRUE(User::hover(control)) << row.control;
             EXPECT_EQ(f.hintLine.caption(), row.hint) << row.control;

@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, EveryControlStartsInItsDesignState) {
     EXPECT_EQ(f.controls().size(), std::size(kDesign)) << "no control more, none less";
     for (const Row& row : kDesign) {
         SCOPED_TRACE(row.name);
-        const tk::Control* c = f.find(row.name);
+        const tk::Control* c = User::find(f, row.name);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(c->parent() == nullptr ? "" : c->parent()->name(), row.parent);
         EXPECT_EQ(c->caption(), row.caption);
@@ -115,13 +115,7 @@ TEST_F(MainWindowTest, EveryControlStartsInItsDesignState) {
         EXPECT_EQ(c->visible(), row.visible);
         EXPECT_EQ(c->enabled(), row.enabled);
     }
-    for (const char* timer : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6"}) {
-        const auto& timers = f.timers();
-        const auto found = std::find_if(timers.begin(), timers.end(),
-                                        [&](const auto& t) { return t->name() == timer; });
-        ASSERT_NE(found, timers.end()) << timer;
-        EXPECT_EQ((*found)->interval(), 0) << timer;
-    }
+    EXPECT_FALSE(p.time.anyArmed()) << "no timer runs before a task starts";
 }
 
 TEST_F(MainWindowTest, AtFirstShowOnlyTitleSlotButtonsAndWorkingAreaAreOnScreen) {
@@ -190,8 +184,9 @@ TEST_F(MainWindowTest, ColoursFontsListsAndBoxesAreAsDesigned) {
 
 TEST_F(MainWindowTest, LogEntriesGoOnTopAndTheBannerStaysLast) {
     const std::string banner = f.logBox.text();
-    app.log.write("first");
-    app.log.write("second");
+    ActivityLog log(f.logBox);
+    log.write("first");
+    log.write("second");
     const std::string sep = "\r\n" + std::string(54, '-') + "\r\n";
     EXPECT_EQ(f.logBox.text(), sep + "second" + sep + "first" + banner);
 }

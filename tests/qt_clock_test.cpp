@@ -45,7 +45,7 @@ protected:
     qtview::QtTimers timers{time};
     tk::Program program{tk::Platform{time, platform.dialogs, timers, platform.lifetime}};
     App app{program};
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
     std::vector<std::string> boxes;
 };
 
@@ -84,7 +84,7 @@ TEST_F(QtClockTest, ClockSetForwardOrAMachineAsleepAcrossTheDueTimeMissesItForAD
     time.moveWallClock(3'600'000);  // now 11:00:1x: the due second was skipped
     run(60);
     EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(app.tasks.isRunning(1));
+    EXPECT_TRUE(app.tasks().isRunning(1));
 
     // Asleep from 11:01 until 10:00:45 the next day: no wake-up in between.
     time.moveWallClock(23 * 3'600'000LL - 60'000 + 45'000 - 10'000);

@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QInputMethodQueryEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -129,7 +130,10 @@ protected:
         return done();
     }
 
-    int px(int twips) const { return qtview::twipsToPixels(twips, view.dpi()); }
+    // Twips on the screen as a person measures them: 1440 to the logical inch.
+    static int px(int twips) {
+        return qtview::twipsToPixels(twips, QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    }
 
     // Whether an input method may compose in the box, as the input method asks it.
     static bool takesInputMethod(QWidget& box) {
@@ -143,7 +147,7 @@ protected:
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    MainForm& f = app.mainForm;
+    MainForm& f = app.mainForm();
     qtview::ProgramView views{program};
     qtview::FormView& view = views.of(f);
     std::vector<QString> shownTexts;

@@ -211,7 +211,7 @@ TEST_F(QtInputTest, AListThatCannotBeReachedKeepsTheModelsSelection) {
 TEST_F(QtInputTest, AssistiveTechnologyHearsWindowsPanelsAndRowsByTheirOwnNames) {
     EXPECT_EQ(accessible(&view.window())->role(), QAccessible::Window);
     EXPECT_EQ(accessible(&view.window())->text(QAccessible::Name), "青竹白鹭2");
-    QWidget& splash = views.of(app.splashForm).window();
+    QWidget& splash = views.of(app.splashForm()).window();
     EXPECT_EQ(accessible(&splash)->role(), QAccessible::Window);
     EXPECT_EQ(accessible(&splash)->text(QAccessible::Name), "钟约系统");
     for (tk::Frame* panel : {&f.taskPanel, &f.passwordPanel, &f.cancelPanel, &f.workArea}) {

@@ -80,7 +80,7 @@ TEST_F(QtTest, WidgetsMirrorTheModelAndFollowItsChanges) {
     EXPECT_EQ(log->palette().color(QPalette::Base), QColor(0, 0, 0));
     f.logBox.setForeColor(0x0000FF);
     EXPECT_EQ(log->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
-    app.log.write("12:00:00->任务1开始");
+    ActivityLog(f.logBox).write("12:00:00->任务1开始");
     EXPECT_TRUE(log->toPlainText().startsWith("\n" + QString(54, '-') + "\n12:00:00->任务1开始\n"));
     EXPECT_FALSE(log->toPlainText().contains('\r'));
 }
@@ -127,7 +127,7 @@ TEST_F(QtTest, PasswordBoxesEchoStarsTakeSixteenCharactersAndTabInTheirOrder) {
 TEST_F(QtTest, RealClicksAndTypingReachTheModel) {
     f.show();
     QTest::mouseClick(view.widget(f.slotButton2), Qt::LeftButton);
-    EXPECT_EQ(app.taskPanel.currentSlot(), 2);
+    EXPECT_EQ(f.titleBox.text(), "任务2") << "slot 2's panel";
     auto* content = static_cast<QLineEdit*>(view.widget(f.contentBox));
     content->setFocus();
     QTest::keyClicks(content, "abc");
@@ -244,10 +244,10 @@ TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     f.clockMinute.setListIndex(std::stoi(due.substr(3, 2)));
     f.clockSecond.setListIndex(std::stoi(due.substr(6, 2)));
     f.startTask.click();
-    ASSERT_TRUE(app.tasks.isRunning(1));
+    ASSERT_TRUE(app.tasks().isRunning(1));
     std::string clockAtBox;
     whileOpen = [&] { clockAtBox = program.clockText(); };
-    ASSERT_TRUE(waitFor([&] { return !app.tasks.isRunning(1); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return !app.tasks().isRunning(1); }, 5000));
     EXPECT_TRUE(due_time::isDue(clockAtBox, due)) << clockAtBox << " for " << due;
     EXPECT_NE(f.logBox.text().find("提醒内容：真的提醒"), std::string::npos);
     EXPECT_EQ(f.slotButton1.caption(), "任务1(等待)");
@@ -314,8 +314,8 @@ TEST_F(QtTest, TheHeadingGrowsToItsTextAndDrawsItAll) {
 // The splash draws its dialog border itself, around a client area of the
 // designed size, whatever the window manager draws.
 TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
-    qtview::FormView& splash = views.of(app.splashForm);
-    QWidget* backdrop = splash.widget(app.splashForm.backdrop);
+    qtview::FormView& splash = views.of(app.splashForm());
+    QWidget* backdrop = splash.widget(app.splashForm().backdrop);
     ASSERT_NE(backdrop, nullptr);
     const QWidget* client = backdrop->parentWidget();
     ASSERT_NE(client, &splash.window());
@@ -340,14 +340,14 @@ TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     f.show();
     QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);
     QTest::mouseClick(widget(f.openGame), Qt::LeftButton);
-    qtview::FormView& game = views.of(app.gameForm);
+    qtview::FormView& game = views.of(app.gameForm());
     ASSERT_TRUE(game.window().isVisible());
     EXPECT_TRUE(view.window().isMinimized());
     EXPECT_EQ(game.window().size(), QSize(px(3735), px(6045)));
-    QWidget* centre = game.widget(app.gameForm.cell(5));
+    QWidget* centre = game.widget(app.gameForm().cell(5));
     EXPECT_EQ(centre->cursor().shape(), Qt::WhatsThisCursor);
-    QTest::mouseClick(game.widget(app.gameForm.digit(5)), Qt::LeftButton);
-    EXPECT_FALSE(game.widget(app.gameForm.digit(5))->isVisible());
+    QTest::mouseClick(game.widget(app.gameForm().digit(5)), Qt::LeftButton);
+    EXPECT_FALSE(game.widget(app.gameForm().digit(5))->isVisible());
     QTest::mouseClick(centre, Qt::LeftButton);
     EXPECT_EQ(static_cast<QLineEdit*>(centre)->text(), "5");
     EXPECT_EQ(centre->palette().color(QPalette::Base), QColor(0, 255, 0));
@@ -365,16 +365,20 @@ TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
 TEST_F(QtTest, TheLogShowsExactlyTheModelsTextAfterTenThousandEntries) {
     f.show();
     std::string expected = f.logBox.text();
+    ActivityLog activityLog(f.logBox);
     for (int i = 0; i < 10'000; ++i) {
         const std::string entry =
             "12:00:00->任务" + std::to_string(i % 4 + 1) + "开始#" + std::to_string(i);
-        app.log.write(entry);
+        activityLog.write(entry);
         expected.insert(0, ActivityLog::logSeparator + entry);
     }
     EXPECT_EQ(f.logBox.text(), expected);
     auto* log = static_cast<QPlainTextEdit*>(widget(f.logBox));
     EXPECT_EQ(log->toPlainText(), qtview::shownLines(expected));
-    EXPECT_EQ(log->verticalScrollBar()->value(), 0) << "the newest entry on top";
+    QScrollBar& bar = *log->verticalScrollBar();
+    bar.setValue(bar.maximum());  // a person reading the oldest entries
+    activityLog.write("12:00:01->任务1开始");
+    EXPECT_EQ(bar.value(), 0) << "the new entry comes into view, on top";
 
     f.logBox.setText("换了");  // not in front of what is shown: the whole text again
     EXPECT_EQ(log->toPlainText(), "换了");

@@ -21,7 +21,7 @@ protected:
         EXPECT_EQ(p.boxes.last().text, text);
         EXPECT_EQ(p.boxes.last().title, title);
         EXPECT_EQ(p.boxes.last().buttons, tk::Buttons::Ok);
-        EXPECT_FALSE(app.tasks.isRunning(1));
+        EXPECT_FALSE(app.tasks().isRunning(1));
         EXPECT_TRUE(f.taskPanel.visible()) << "the panel stays open";
         EXPECT_EQ(f.logBox.text(), MainForm::initialLog()) << "nothing is logged";
     }
@@ -35,7 +35,7 @@ TEST_F(SchedulingTest, MissingContentIsReportedFirst) {
     ASSERT_TRUE(User::type(f.contentBox, " "));
     p.boxes.reply(ok());
     ASSERT_TRUE(User::click(f.startTask));
-    EXPECT_TRUE(app.tasks.isRunning(1)) << "a blank is content";
+    EXPECT_TRUE(app.tasks().isRunning(1)) << "a blank is content";
 }
 
 TEST_F(SchedulingTest, IncompleteTimeIsRefusedWithTheModesOwnTitle) {
@@ -62,12 +62,12 @@ TEST_F(SchedulingTest, DurationsUnderThirtySecondsAreRefused) {
     pick(f.durationHours, f.durationMinutes, f.durationSeconds, "00:00:30");
     p.boxes.reply(ok());
     ASSERT_TRUE(User::click(f.startTask));
-    EXPECT_EQ(app.tasks.slot(1).remindTime, "14:05:30");
+    EXPECT_EQ(app.tasks().slot(1).remindTime, "14:05:30");
 }
 
 TEST_F(SchedulingTest, MinuteLongDurationPassesWhateverItsSeconds) {
     startTask(2, "00:01:00", {.duration = true});
-    EXPECT_EQ(app.tasks.slot(2).remindTime, "14:06:00");
+    EXPECT_EQ(app.tasks().slot(2).remindTime, "14:06:00");
 }
 
 TEST_F(SchedulingTest, ConfirmationShowsTheDueTimeComputedBeforeTheBox) {
@@ -77,22 +77,22 @@ TEST_F(SchedulingTest, ConfirmationShowsTheDueTimeComputedBeforeTheBox) {
     pick(f.durationHours, f.durationMinutes, f.durationSeconds, "00:00:30");
     bool armedDuringBox = true;
     p.boxes.reply({tk::Answer::Ok, {}, [&] {
-                       armedDuringBox = app.tasks.isRunning(1);
+                       armedDuringBox = app.tasks().isRunning(1);
                        p.time.advance(15000);
                    }});
     ASSERT_TRUE(User::click(f.startTask));
     EXPECT_EQ(p.boxes.last().text, "任务1将在以下时间进行提醒：\r\n00:00:20");
     EXPECT_EQ(p.boxes.last().title, "任务ＯＫ");
     EXPECT_FALSE(armedDuringBox);
-    EXPECT_EQ(app.tasks.slot(1).remindTime, "00:00:20") << "reading the box adds nothing";
-    EXPECT_EQ(app.tasks.slot(1).remindSeconds, 20);
+    EXPECT_EQ(app.tasks().slot(1).remindTime, "00:00:20") << "reading the box adds nothing";
+    EXPECT_EQ(app.tasks().slot(1).remindSeconds, 20);
 }
 
 TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
     protect(3, "pw");
     startTask(3, "08:30:00", {.title = "", .content = "交报告"});
 
-    const TaskSlot& slot = app.tasks.slot(3);
+    const TaskSlot& slot = app.tasks().slot(3);
     EXPECT_EQ(slot.title, "") << "an empty title is accepted";
     EXPECT_EQ(slot.content, "交报告");
     EXPECT_EQ(slot.remindTime, "08:30:00") << "a time already past today is due tomorrow";
@@ -122,7 +122,7 @@ TEST_F(SchedulingTest, ModeButtonsSwapWhichListsAreUsableButKeepSelections) {
     EXPECT_FALSE(User::canReach(f.durationHours));
     p.boxes.reply(ok());
     ASSERT_TRUE(User::click(f.startTask));
-    EXPECT_EQ(app.tasks.slot(1).remindTime, "12:34:56") << "clock-time mode, its selections kept";
+    EXPECT_EQ(app.tasks().slot(1).remindTime, "12:34:56") << "clock-time mode, its selections kept";
 }
 
 }  // namespace

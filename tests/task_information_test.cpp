@@ -32,7 +32,7 @@ TEST_F(InformationTest, RunningTaskReportsTitleContentAndTimeLeft) {
     EXPECT_EQ(askAbout(2), running("1:25:3"));
     EXPECT_EQ(f.logBox.text(), ActivityLog::logSeparator + running("1:25:3") + before)
         << "no line break between the time left and the older entries";
-    EXPECT_TRUE(app.tasks.isRunning(2));
+    EXPECT_TRUE(app.tasks().isRunning(2));
     EXPECT_TRUE(p.boxes.shown().size() == 1) << "only the start's confirmation, no box here";
 }
 
@@ -56,7 +56,7 @@ TEST_F(InformationTest, InTheDueSecondNothingIsLeftEvenBeforeTheTickDelivers) {
 TEST_F(InformationTest, WaitingSlotReportsNoTaskEvenWithAnOldTitle) {
     startNamedTask(4, "12:00:30");
     p.time.advance(31000);
-    ASSERT_FALSE(app.tasks.isRunning(4));
+    ASSERT_FALSE(app.tasks().isRunning(4));
     EXPECT_EQ(askAbout(4), "当前任务：（无）\r\n正等待您的设置");
     ASSERT_TRUE(User::click(f.taskInfo));
     EXPECT_EQ(f.logBox.text().rfind(ActivityLog::logSeparator + "当前任务：（无）", 0), 0u);

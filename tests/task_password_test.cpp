@@ -20,7 +20,7 @@ protected:
     TaskPasswordTest() { startAt(14, 5, 0); }
 
     int slot() const { return GetParam(); }
-    const std::string& password() const { return app.tasks.slot(slot()).password; }
+    const std::string& password() const { return app.tasks().slot(slot()).password; }
 
     void openPanel() {
         if (!f.taskPanel.visible()) {
@@ -121,7 +121,7 @@ TEST_F(TaskPasswordPanelTest, AnEmptyNewPasswordClosesSilentlyAndKeepsTheOldOne)
     ASSERT_TRUE(User::click(f.confirmPassword));
     EXPECT_TRUE(p.boxes.shown().empty());
     EXPECT_FALSE(f.passwordPanel.visible());
-    EXPECT_EQ(app.tasks.slot(2).password, "abc");
+    EXPECT_EQ(app.tasks().slot(2).password, "abc");
 }
 
 TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
@@ -131,13 +131,13 @@ TEST_F(TaskPasswordPanelTest, DifferentConfirmationIsRefusedAndTheEntriesStay) {
     EXPECT_EQ(p.boxes.last().title, "笨蛋！");
     EXPECT_TRUE(f.passwordPanel.visible());
     EXPECT_EQ(f.newPasswordAgain.text(), "abc ");
-    EXPECT_EQ(app.tasks.slot(4).password, "");
+    EXPECT_EQ(app.tasks().slot(4).password, "");
 }
 
 TEST_F(TaskPasswordPanelTest, CancelStoresNothingAndReopeningShowsEmptyBoxes) {
     openAndType(1, "abc", "abc");
     ASSERT_TRUE(User::click(f.dismissPassword));
-    EXPECT_EQ(app.tasks.slot(1).password, "");
+    EXPECT_EQ(app.tasks().slot(1).password, "");
     EXPECT_EQ(f.height(), 4110 + 2160);
     EXPECT_EQ(f.newPassword.text(), "abc") << "the boxes keep their text until the next opening";
     f.hintLine.setCaption("");
@@ -154,7 +154,7 @@ TEST_F(TaskPasswordPanelTest, AfterDeliveryOrCancellationThePanelAsksNoOldPasswo
     protect(1, "eins");
     protect(2, "zwei");
     p.time.advance(31000);
-    ASSERT_FALSE(app.tasks.isRunning(1));
+    ASSERT_FALSE(app.tasks().isRunning(1));
     ASSERT_TRUE(User::click(f.slotButton1));
     ASSERT_TRUE(User::click(f.setTaskPassword));
     EXPECT_FALSE(f.oldPassword.visible()) << "the delivery emptied the password";

@@ -6,13 +6,24 @@
 
 #include <gtest/gtest.h>
 
+#include "tasks/slot_controls.h"
+#include "toolkit/testing/test_platform.h"
+
 namespace {
 
-TEST(TaskSlots, StartRunsThatSlotAloneAndKeepsItsPassword) {
+// Tasks start and end in the slots through SlotControls alone, as in the program.
+class TaskSlotsTest : public ::testing::Test {
+protected:
+    tk::testing::TestPlatform p;
+    MainForm form{p.program};
     TaskSlots tasks;
+    SlotControls controls{form, tasks};
+};
+
+TEST_F(TaskSlotsTest, StartRunsThatSlotAloneAndKeepsItsPassword) {
     EXPECT_FALSE(tasks.anyRunning());
     tasks.setPassword(4, "pw");
-    tasks.start(4, "周会", "带电脑", {"08:30:00", 8 * 3600 + 30 * 60});
+    controls.start(4, "周会", "带电脑", {"08:30:00", 8 * 3600 + 30 * 60});
     EXPECT_TRUE(tasks.anyRunning());
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(tasks.isRunning(n), n == 4) << n;
     const TaskSlot& s = tasks.slot(4);
@@ -23,19 +34,18 @@ TEST(TaskSlots, StartRunsThatSlotAloneAndKeepsItsPassword) {
     EXPECT_EQ(s.password, "pw");
 }
 
-TEST(TaskSlots, EndStopsTheSlotAndTakesOnlyItsPassword) {
-    TaskSlots tasks;
+TEST_F(TaskSlotsTest, EndStopsTheSlotAndTakesOnlyItsPassword) {
     for (int n : {1, 4}) {
         tasks.setPassword(n, "pw");
-        tasks.start(n, "周会", "带电脑", {"08:30:00", 30600});
+        controls.start(n, "周会", "带电脑", {"08:30:00", 30600});
     }
-    tasks.end(1);
+    controls.end(1);
     EXPECT_FALSE(tasks.isRunning(1));
     EXPECT_EQ(tasks.slot(1).password, "");
     EXPECT_EQ(tasks.slot(1).title, "周会") << "the task's fields keep their last values";
     EXPECT_TRUE(tasks.anyRunning());
     EXPECT_EQ(tasks.slot(4).password, "pw");
-    tasks.end(4);
+    controls.end(4);
     EXPECT_FALSE(tasks.anyRunning());
 }
 

@@ -63,10 +63,10 @@ public:
 
     std::string history() const { return history_.str(); }
     void recordInto(Coverage& coverage) { coverage_ = &coverage; }
-    static std::set<std::string> boundHandlers(const App& app) {
+    static std::set<std::string> boundHandlers(App& app) {
         std::set<std::string> bound;
-        for (const tk::Form* form : {static_cast<const tk::Form*>(&app.mainForm),
-                                     static_cast<const tk::Form*>(&app.gameForm)}) {
+        for (const tk::Form* form : {static_cast<const tk::Form*>(&app.mainForm()),
+                                     static_cast<const tk::Form*>(&app.gameForm())}) {
             for (const auto& c : form->controls()) {
                 const std::string name = form->name() + "." + c->name();
                 if (c->onClick.bound()) bound.insert(name + ".Click");
@@ -79,7 +79,7 @@ public:
         }
         return bound;
     }
-    const App& app() const { return app_; }
+    App& app() { return app_; }
     int reminders() const {
         return static_cast<int>(
             std::count_if(p_.boxes.shown().begin(), p_.boxes.shown().end(),
@@ -266,7 +266,7 @@ private:
             if (!f_.hintLine.visible()) seen("the hint line hidden");
             if (f_.windowState() == tk::WindowState::Minimized) seen("the main window minimised");
         }
-        if (!app_.exitPassword.exitPassword().empty() && f_.exitPasswordOn.value() == 0) {
+        if (!app_.exitPassword().empty() && f_.exitPasswordOn.value() == 0) {
             return "an exit password in force while the protection is off";
         }
         if (f_.taskPanel.visible() && f_.startTask.visible() == f_.continueTask.visible()) {
@@ -281,7 +281,7 @@ private:
         for (int n = 1; n <= 4; ++n) {
             const std::string name = std::to_string(n);
             tk::CommandButton& button = slotButton(f_, n);
-            const bool running = app_.tasks.isRunning(n);
+            const bool running = app_.tasks().isRunning(n);
             if ((button.caption() == "任务" + name + "(进行)") != running) {
                 return "slot " + name + "'s caption disagrees with its state";
             }
@@ -299,7 +299,7 @@ private:
                 std::any_of(boxes.begin() + static_cast<std::ptrdiff_t>(boxesSeen_), boxes.end(),
                             [&](const auto& box) { return box.text == "任务" + name + "提醒"; });
             const bool cancelled = hasEntryEndingIn(added, "->任务" + name + "取消");
-            if ((delivered || cancelled) && !app_.tasks.slot(n).password.empty()) {
+            if ((delivered || cancelled) && !app_.tasks().slot(n).password.empty()) {
                 return "slot " + name + " kept its password past its end";
             }
             if (wasRunning_[static_cast<std::size_t>(n - 1)] && !running && open == 1) --open;
@@ -390,7 +390,7 @@ private:
             (void)User::click(*close);
         }
         note(std::string("退出") + (User::canReach(f_.quit) ? "" : " (out of reach)"));
-        const bool protectedExit = !app_.exitPassword.exitPassword().empty();
+        const bool protectedExit = !app_.exitPassword().empty();
         if (!User::click(f_.quit)) return ended("退出 out of reach");
         reached(f_.quit, "Click");
         ended(std::string(p_.program.ended() ? "ended by 退出" : "stayed after 退出") +
@@ -439,12 +439,10 @@ private:
         }
         if (!byClosing_ && scoldings() != scoldingsBefore_) return "退出 scolded";
         if (!ended) return check();
-        if (p_.lifetime.ends != 1 || f_.visible() || g_.visible() || app_.splashForm.visible()) {
+        if (p_.lifetime.ends != 1 || f_.visible() || g_.visible() || app_.splashForm().visible()) {
             return "the end left something behind";
         }
-        for (const auto& timer : f_.timers()) {
-            if (timer->interval() != 0) return "a timer runs past the end";
-        }
+        if (p_.time.anyArmed()) return "a timer runs past the end";
         ++endings_;
         return {};
     }
@@ -460,9 +458,10 @@ private:
         for (int round = 0; round < 4; ++round) {
             double soonest = 1e9;
             for (int n = 1; n <= 4; ++n) {
-                if (!app_.tasks.isRunning(n)) continue;
-                soonest = std::min(soonest, due_time::secondsUntil(app_.tasks.slot(n).remindSeconds,
-                                                                   p_.time.secondsSinceMidnight()));
+                if (!app_.tasks().isRunning(n)) continue;
+                soonest =
+                    std::min(soonest, due_time::secondsUntil(app_.tasks().slot(n).remindSeconds,
+                                                             p_.time.secondsSinceMidnight()));
             }
             if (soonest > 1e8) return;
             const auto skip = static_cast<std::int64_t>((soonest - 1.5) * 1000);
@@ -475,8 +474,8 @@ private:
     std::mt19937 rng_;
     tk::testing::TestPlatform p_;
     App app_{p_.program};
-    MainForm& f_ = app_.mainForm;
-    GameForm& g_ = app_.gameForm;
+    MainForm& f_ = app_.mainForm();
+    GameForm& g_ = app_.gameForm();
     bool revealing_ = false;
     GameState lastGame_;
     // The cells this person put a digit in since the board was last seen

@@ -4,4 +4,4 @@
 
 #include "app/app.h"
 
-App::App(tk::Program& program) : splashForm(program), mainForm(program), gameForm(program) {}
+App::App(tk::Program& program) : splashForm_(program), mainForm_(program), gameForm_(program) {}

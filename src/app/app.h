@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <string>
+
 #include "appearance/display_settings.h"
 #include "appearance/help.h"
 #include "appearance/hints.h"
@@ -28,32 +30,45 @@
 
 // The whole program on the control model: its windows and the subsystems
 // bound to them. start() opens the splash window, and all else follows.
+// From outside, the program is its windows, which the views show and people
+// (and the tests' user) act on; what no window shows, the slots' tasks and
+// the exit password, can be read here and nowhere changed.
 class App {
 public:
     explicit App(tk::Program& program);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
-    void start() { splashForm.show(); }
+    void start() { splashForm_.show(); }
 
-    SplashForm splashForm;
-    MainForm mainForm;
-    GameForm gameForm;
-    ActivityLog log{mainForm.logBox};
-    TitleClock titleClock{mainForm};
-    LogLook logLook{mainForm};
-    DisplaySettings display{mainForm, titleClock, logLook};
-    TaskSlots tasks;
-    SlotControls slotControls{mainForm, tasks};
-    TaskPanel taskPanel{mainForm, tasks};
-    Scheduling scheduling{mainForm, slotControls, taskPanel, log};
-    Delivery delivery{mainForm, tasks, slotControls, log, logLook};
-    TaskInformation taskInformation{mainForm, tasks, taskPanel, log};
-    Cancelling cancelling{mainForm, tasks, slotControls, taskPanel, log};
-    TaskPasswords taskPasswords{mainForm, tasks, taskPanel, log};
-    ExitPassword exitPassword{mainForm};
-    SettingsPanel settingsPanel{mainForm, exitPassword};
-    Leaving leaving{mainForm, tasks, exitPassword};
-    Hints hints{mainForm};
-    Help help{mainForm};
-    Game game{gameForm, mainForm, settingsPanel};
-    Splash splash{splashForm, [this] { mainForm.show(); }};
+    SplashForm& splashForm() { return splashForm_; }
+    MainForm& mainForm() { return mainForm_; }
+    GameForm& gameForm() { return gameForm_; }
+
+    const TaskSlots& tasks() const { return tasks_; }
+    const std::string& exitPassword() const { return exitPassword_.exitPassword(); }
+
+private:
+    SplashForm splashForm_;
+    MainForm mainForm_;
+    GameForm gameForm_;
+    ActivityLog log_{mainForm_.logBox};
+    TitleClock titleClock_{mainForm_};
+    LogLook logLook_{mainForm_};
+    DisplaySettings display_{mainForm_, titleClock_, logLook_};
+    TaskSlots tasks_;
+    SlotControls slotControls_{mainForm_, tasks_};
+    TaskPanel taskPanel_{mainForm_, tasks_};
+    Scheduling scheduling_{mainForm_, slotControls_, taskPanel_, log_};
+    Delivery delivery_{mainForm_, tasks_, slotControls_, log_, logLook_};
+    TaskInformation taskInformation_{mainForm_, tasks_, taskPanel_, log_};
+    Cancelling cancelling_{mainForm_, tasks_, slotControls_, taskPanel_, log_};
+    TaskPasswords taskPasswords_{mainForm_, tasks_, taskPanel_, log_};
+    ExitPassword exitPassword_{mainForm_};
+    SettingsPanel settingsPanel_{mainForm_, exitPassword_};
+    Leaving leaving_{mainForm_, tasks_, exitPassword_};
+    Hints hints_{mainForm_};
+    Help help_{mainForm_};
+    Game game_{gameForm_, mainForm_, settingsPanel_};
+    Splash splash_{splashForm_, [this] { mainForm_.show(); }};
 };

@@ -18,7 +18,6 @@ public:
     explicit ActivityLog(tk::TextBox& box) : box_(box) {}
 
     void write(const std::string& entry);
-    const std::string& text() const { return box_.text(); }
 
 private:
     tk::TextBox& box_;

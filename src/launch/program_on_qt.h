@@ -23,7 +23,7 @@ struct ProgramOnQt {
         // keeps the box from coming to the front.
         platform.dialogs.setReminderShownHook([this] {
             reminderSound.play();
-            qtview::askForAttention(views.of(app.mainForm).window());
+            qtview::askForAttention(views.of(app.mainForm()).window());
         });
     }
 
@@ -31,5 +31,5 @@ struct ProgramOnQt {
     qtview::QtPlatform platform;
     tk::Program program{platform.platform()};
     App app{program};
-    qtview::ProgramView views{program, &app.mainForm};
+    qtview::ProgramView views{program, &app.mainForm()};
 };

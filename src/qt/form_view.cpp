@@ -154,11 +154,6 @@ QWidget* FormView::widget(const tk::Control& control) const {
     return found != widgets_.end() ? found->second : nullptr;
 }
 
-QWidget* FormView::widget(const std::string& name) const {
-    const tk::Control* control = form_.find(name);
-    return control != nullptr ? widget(*control) : nullptr;
-}
-
 void FormView::build() {
     window_ = std::make_unique<FormWindow>(form_);
     window_->dpi = dpi_;

@@ -27,11 +27,8 @@ public:
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
 
-    tk::Form& form() const { return form_; }
     QWidget& window();
     QWidget* widget(const tk::Control& control) const;
-    QWidget* widget(const std::string& name) const;
-    double dpi() const { return dpi_; }
 
     void controlChanged(tk::Control& control, tk::Property property) override;
     void formChanged(tk::Property property) override;

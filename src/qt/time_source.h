@@ -29,7 +29,7 @@ public:
     virtual std::unique_ptr<WakeUp> wakeUp(std::function<void()> wake) = 0;
 };
 
-// The local wall clock and precise QTimers.
+// The local wall clock, and wake-ups that are precise QTimers.
 TimeSource& systemTime();
 
 }  // namespace qtview

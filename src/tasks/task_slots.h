@@ -21,8 +21,9 @@ struct TaskSlot {
     bool delivering = false;  // its reminder box is open: its ticks must not deliver again
 };
 
-// The four reminder slots, numbered 1..4, as plain state. SlotControls keeps
-// each slot's button and poll timer in step with it.
+// The four reminder slots, numbered 1..4, as plain state. A task starts and
+// ends through SlotControls alone, which keeps each slot's button and poll
+// timer in step with it.
 class TaskSlots {
 public:
     static constexpr int kCount = 4;
@@ -31,16 +32,18 @@ public:
     bool isRunning(int n) const { return slot(n).running; }
     bool anyRunning() const;
 
+    void setPassword(int n, const std::string& password) { mutableSlot(n).password = password; }
+    void setDelivering(int n, bool delivering) { mutableSlot(n).delivering = delivering; }
+
+private:
+    friend class SlotControls;
     // A task starts in slot n; the slot keeps its password.
     void start(int n, const std::string& title, const std::string& content,
                const due_time::DueTime& due);
     // The task of slot n is delivered or cancelled: the slot waits again,
     // without a password.
     void end(int n);
-    void setPassword(int n, const std::string& password) { mutableSlot(n).password = password; }
-    void setDelivering(int n, bool delivering) { mutableSlot(n).delivering = delivering; }
 
-private:
     static std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
     TaskSlot& mutableSlot(int n) { return slots_.at(index(n)); }
 

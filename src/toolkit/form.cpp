@@ -120,13 +120,6 @@ std::vector<Control*> Form::childrenOf(const Frame* parent) const {
     return children;
 }
 
-Control* Form::find(const std::string& name) const {
-    for (const auto& control : controls_) {
-        if (control->name() == name) return control.get();
-    }
-    return nullptr;
-}
-
 void Form::shutDown() {
     for (const auto& timer : timers_) timer->stop();
     hide();

@@ -69,7 +69,6 @@ public:
     bool placed() const { return placed_; }
 
     bool visible() const { return visible_; }
-    bool loaded() const { return loaded_; }
     // The first show loads the window: its load handler runs before it is
     // shown. Showing a shown window brings it to the front.
     void show();
@@ -96,9 +95,7 @@ public:
     Event onUnload{name_, "Unload"};
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-    const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
     std::vector<Control*> childrenOf(const Frame* parent) const;
-    Control* find(const std::string& name) const;
 
     void setObserver(FormObserver* observer) { observer_ = observer; }
     void notify(Control& control, Property property);

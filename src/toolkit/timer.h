@@ -24,7 +24,6 @@ public:
     Timer& operator=(const Timer&) = delete;
 
     const std::string& name() const { return name_; }
-    Form& form() const { return form_; }
     int interval() const { return interval_; }
     // A new value restarts the count from now; 0 stops the timer.
     void setInterval(int ms);

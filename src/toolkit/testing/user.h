@@ -17,6 +17,13 @@ namespace tk::testing {
 class User {
 public:
     static bool canReach(const Control& control) { return control.reachable(); }
+    // A control of the window by its name, as testers and assistive technology find it.
+    static Control* find(const Form& form, const std::string& name) {
+        for (const auto& control : form.controls()) {
+            if (control->name() == name) return control.get();
+        }
+        return nullptr;
+    }
 
     [[nodiscard]] static bool click(Control& control) { return control.click(); }
     [[nodiscard]] static bool hover(Control& control) { return control.mouseMove(); }

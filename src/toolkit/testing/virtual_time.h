@@ -28,6 +28,7 @@ public:
     void suspend(std::int64_t ms);
     std::int64_t now() const { return now_; }
     bool armed(const Timer& timer) const { return entries_.count(&timer) != 0; }
+    bool anyArmed() const { return !entries_.empty(); }
 
 private:
     struct Entry {
