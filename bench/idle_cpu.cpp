@@ -4,8 +4,9 @@
 
 // CPU time the program uses while it waits: four tasks running, the title
 // clock on and the log blinking, its colours set through the palette; the
-// same without the clock, to show its share; and, as baselines in the same
-// run, the same with the blinking done by style sheets,
+// same with the log holding the keyboard focus and its caret, as after a
+// reminder until a person clicks; the same without the clock, to show its
+// share; and, as baselines in the same run, the blinking done by style sheets,
 // and the floor: a bare widget of the log's size that draws one of two
 // pictures at the same rate, the least any blinking widget costs.
 #include <QPainter>
@@ -47,6 +48,15 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
 
 void blinkThroughThePalette(LiveApp& live) {
     live.app.mainForm().blinkTimer.setInterval(330);
+}
+
+// As after a reminder: the window is active again after the boxes, and the log
+// takes the focus, so that a screen reader reads it, and blinks with its caret
+// showing.
+void blinkWithTheLogFocused(LiveApp& live) {
+    live.view.window().activateWindow();
+    live.app.mainForm().logBox.setFocus();
+    blinkThroughThePalette(live);
 }
 
 // The same blinking done by giving the log a new style sheet at every tick.
@@ -106,6 +116,9 @@ int main(int argc, char** argv) {
     QSize logSize;
     const double program = waiting(seconds * 1000, blinkThroughThePalette, logSize);
     printCpu("blinking through the palette", seconds, program);
+    const double focused = waiting(seconds * 1000, blinkWithTheLogFocused, logSize);
+    printCpu("the same, the log focused", seconds, focused);
+    std::printf("ratio focused / program: %.1fx\n", focused / program);
     const int baseline = std::max(5, seconds / 3);
     const double clockless = waiting(baseline * 1000, blinkThroughThePalette, logSize, Clock::Off);
     printCpu("the same without the title clock", baseline, clockless);

@@ -400,6 +400,14 @@ TEST_F(QtTest, TheBlinkingLogShowsTheModelsColoursInEveryPhase) {
         EXPECT_GT(pixelsOf(whitePhase ? white : red), 10);
         EXPECT_EQ(pixelsOf(whitePhase ? red : white), 0);
     }
+    // As after a reminder the log holds the focus, and shows its caret, which
+    // Qt draws by inverting what lies under it: white on black.
+    view.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view.window()));
+    f.logBox.setFocus();
+    f.logBox.setForeColor(look::kRed);
+    EXPECT_GT(pixelsOf(white), 0) << "the caret";
+    log->clearFocus();
     QTest::mouseClick(log->viewport(), Qt::LeftButton);
     EXPECT_GT(pixelsOf(QColor(255, 192, 128)), 1000) << "the default light orange is back";
     EXPECT_EQ(pixelsOf(red), 0);

@@ -54,7 +54,8 @@ TextArea::Look TextArea::currentLook() const {
             document()->revision(),
             cursor.selectionStart(),
             cursor.selectionEnd(),
-            isEnabled()};
+            isEnabled(),
+            hasFocus()};
 }
 
 const TextArea::Picture* TextArea::pictureOf(const Look& look) const {
@@ -65,9 +66,8 @@ const TextArea::Picture* TextArea::pictureOf(const Look& look) const {
 }
 
 void TextArea::keepLook() {
-    // A box that can be typed into, or is being read by the keyboard, shows a
-    // blinking cursor: no picture of it.
-    if (!isReadOnly() || !isVisible() || hasFocus()) return;
+    // A box that can be typed into shows a blinking cursor: no picture of it.
+    if (!isReadOnly() || !isVisible()) return;
     const Look look = currentLook();
     if (pictureOf(look) != nullptr) return;
     Picture& picture = pictures_[nextPicture_++ % pictures_.size()];
@@ -89,7 +89,7 @@ QRegion TextArea::borderRegion() const {
 }
 
 void TextArea::paintEvent(QPaintEvent* event) {
-    const Picture* picture = drawingPicture_ || hasFocus() ? nullptr : pictureOf(currentLook());
+    const Picture* picture = drawingPicture_ ? nullptr : pictureOf(currentLook());
     if (picture == nullptr) {
         QPlainTextEdit::paintEvent(event);
         return;

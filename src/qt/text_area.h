@@ -18,7 +18,8 @@ namespace qtview {
 //
 // A read-only box also keeps the last two looks of its text area as pictures:
 // the log blinking between two colours three times a second is then drawn
-// from them, without laying out its text at every blink.
+// from them, without laying out its text at every blink, its caret included
+// while it has the focus.
 class TextArea : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
@@ -48,6 +49,9 @@ private:
         int selectionStart = 0;
         int selectionEnd = 0;
         bool enabled = false;
+        // A read-only box shows its caret, steady, while it has the focus:
+        // the keyboard reader's place after a reminder.
+        bool focused = false;
         bool operator==(const Look&) const = default;
     };
     struct Picture {
