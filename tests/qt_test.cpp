@@ -21,7 +21,6 @@
 #include <QTimer>
 #include <cstdlib>
 
-
 #include "qt/accessible_names.h"
 #include "qt/character_limit.h"
 #include "qt/fonts.h"
