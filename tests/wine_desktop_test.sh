@@ -13,24 +13,17 @@
 # after.
 program=$1
 . "$(dirname "$0")/desktop_session.sh"
+. "$(dirname "$0")/wine_prefix.sh"
 need wine xclip
-wine_sh="$(cd "$(dirname "$0")/.." && pwd)/scripts/windows/wine.sh"
-prefix=${ZY_WINEPREFIX:-${ZY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zhongyue}/wine}
 start_desktop openbox 1024x768x24
 # Wine's own start (its services, its desktop) before the snapshot.
-ZY_WINEPREFIX="$prefix" "$wine_sh" cmd /c exit >/dev/null 2>&1
-# What a run may change without the program storing anything: Wine's
-# bookkeeping of its own (the keys' time stamps, when its display driver
-# was last set up, the host's fonts it lends).
-registry() {
-    cat "$prefix"/*.reg | grep -v '^#time=\|^\[.*\] [0-9]*$\|^"DriverDateData"=\|="Z:.*usr.*share.*fonts'
-}
+"$wine_sh" cmd /c exit >/dev/null 2>&1
 registry >"$work/registry.before"
 touch "$work/before"
 sleep 1
 
 launcher="$wine_sh"
-start_program ZY_WINEPREFIX="$prefix"
+start_program
 past_the_question
 set -- $(client "$main")
 [ "$3x$4" = 383x274 ] || fail "the main window is $3x$4, not 383x274 (5745 x 4110 twips)"

@@ -9,22 +9,18 @@
 # entry in place; the uninstaller's /S takes every one of them away again,
 # so that the Wine prefix is as it was before.
 setup=$1
-wine_sh="$(cd "$(dirname "$0")/.." && pwd)/scripts/windows/wine.sh"
-prefix=${ZY_WINEPREFIX:-${ZY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zhongyue}/wine}
-export ZY_WINEPREFIX="$prefix" LC_ALL=C.UTF-8
+. "$(dirname "$0")/wine_prefix.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $1"; exit 1; }
 wine() { "$wine_sh" "$@" 2>>"$work/wine.log"; WINEPREFIX="$prefix" wineserver -w; }
 
-# The files outside Windows' own folder and the temporary folder (where the
-# uninstaller runs from a copy of itself, which Windows removes at the next
-# start), and the registry but for Wine's bookkeeping (time stamps, when its
-# display driver was last set up, the host's fonts it lends) and that removal.
+# The files outside Windows' own folder and the temporary folder, and the
+# registry: the uninstaller runs from a copy of itself there, which Windows
+# is asked to remove at the next start.
 state() {
     (cd "$prefix/drive_c" && find . -path ./windows -prune -o -path './users/*/Temp' -prune -o -print | sort)
-    cat "$prefix"/*.reg |
-        grep -v '^#time=\|^\[.*\] [0-9]*$\|^"DriverDateData"=\|="Z:.*usr.*share.*fonts\|^"PendingFileRenameOperations"='
+    registry | grep -v '^"PendingFileRenameOperations"='
 }
 wine cmd /c exit
 state >"$work/before"
