@@ -16,7 +16,7 @@
 #include "qt/testing/press_ok.h"
 
 LiveApp::LiveApp() {
-    platform.dialogs.observeShownBoxes([this](QDialog& box) {
+    services.dialogs.observeShownBoxes([this](QDialog& box) {
         if (onBoxShown) {
             auto* message = qobject_cast<QMessageBox*>(&box);
             onBoxShown(message != nullptr ? message->text().toStdString() : std::string());

@@ -11,7 +11,8 @@
 
 #include "app/app.h"
 #include "launch/program_on_qt.h"
-#include "qt/qt_platform.h"
+#include "qt/services/qt_services.h"
+#include "qt/startup/application.h"
 #include "toolkit/program.h"
 
 // The real program offscreen, its main window shown, every box answered with

@@ -34,7 +34,7 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
                Clock clock = Clock::On) {
     LiveApp live;
     MainForm& f = live.app.mainForm();
-    const double now = live.platform.clock.secondsSinceMidnight();
+    const double now = live.services.clock.secondsSinceMidnight();
     for (int slot = 1; slot <= 4; ++slot) live.startTask(slot, tk::clockTextAt(now + 7200 + slot));
     if (clock == Clock::On) f.titleClock.setInterval(1000);
     f.logBox.setBackColor(0x000000);
@@ -110,7 +110,7 @@ void printCpu(const char* what, int seconds, double percent) {
 int main(int argc, char** argv) {
     drawOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    qtview::prepareApplication();
+    qtview::setUpApplication();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     std::printf("CPU while waiting: 4 tasks running, title clock on, log blinking\n");
     QSize logSize;

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "qt/text_area.h"
+#include "qt/widgets/text_area.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -44,7 +44,7 @@ double entryCost(LiveApp& live, std::size_t chars, bool wholeText, int rounds) {
 int main(int argc, char** argv) {
     drawOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    qtview::prepareApplication();
+    qtview::setUpApplication();
     LiveApp live;
     std::printf("one log entry (model, widget, repaint), median ms\n");
     std::printf("%12s %14s %14s %8s\n", "characters", "on top", "whole text", "ratio");

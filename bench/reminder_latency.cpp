@@ -161,7 +161,7 @@ double tickPosition(qtview::TimeSource& time, std::mt19937& rng) {
     qtview::QtDialogs dialogs;
     qtview::QtLifetime lifetime;
     qtview::QtTimers timers{time};
-    tk::Program program{tk::Platform{clock, dialogs, timers, lifetime}};
+    tk::Program program{tk::Services{clock, dialogs, timers, lifetime}};
     OneTimer form(program);
     std::vector<double> landed;
     form.timer.onTick.bind(
@@ -181,7 +181,7 @@ void print(const char* name, const Figures& f) {
 int main(int argc, char** argv) {
     drawOffscreenUnlessChosen();
     QApplication application(argc, argv);
-    qtview::prepareApplication();
+    qtview::setUpApplication();
     const int count = argc > 1 ? std::atoi(argv[1]) : 20;
     std::printf(
         "a running timer's tick, ms after the turn of a shifted wall clock's second, "

@@ -29,10 +29,10 @@
 #include "forms/main_form.h"
 #include "forms/splash_form.h"
 #include "launch/launch.h"
-#include "qt/fonts.h"
+#include "qt/look/fonts.h"
 #include "qt/model_text.h"
 #include "qt/testing/press_ok.h"
-#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/test_services.h"
 
 namespace {
 
@@ -162,9 +162,9 @@ int runProgramForMemory(int argc, char** argv) {
 // (also those the main window keeps hidden), each in its control's font.
 int runLabelsForMemory(int argc, char** argv) {
     QApplication application(argc, argv);
-    tk::testing::TestPlatform platform;
-    const SplashForm splash(platform.program);
-    const MainForm main(platform.program);
+    tk::testing::TestServices services;
+    const SplashForm splash(services.program);
+    const MainForm main(services.program);
     QWidget window;
     auto* grid = new QGridLayout(&window);
     int shown = 0;

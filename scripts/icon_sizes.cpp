@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "forms/identity.h"
-#include "qt/artwork.h"
+#include "qt/look/artwork.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 
 #include "forms/identity.h"
 #include "launch/program_on_qt.h"
+#include "qt/startup/application.h"
 #include "qt/testing/press_ok.h"
 #include "toolkit/program.h"
 
@@ -35,13 +36,13 @@ void writeATask(MainForm& f, const std::string& due) {
 int main(int argc, char** argv) {
     const std::string which = argc == 3 ? argv[1] : "";
     QApplication application(argc, argv);
-    qtview::prepareApplication();
+    qtview::setUpApplication();
     ProgramOnQt running;
-    auto& platform = running.platform;
+    auto& services = running.services;
     auto& app = running.app;
     QPixmap shot;
     // Yes to every box, but the reminder's, which is what the picture shows.
-    platform.dialogs.observeShownBoxes([&](QDialog& box) {
+    services.dialogs.observeShownBoxes([&](QDialog& box) {
         if (which == "reminder" && shot.isNull() && box.windowTitle() == identity::kName) {
             QApplication::processEvents();
             shot = box.grab();

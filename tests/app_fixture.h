@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/test_services.h"
 #include "toolkit/testing/user.h"
 
 using tk::testing::cancel;
@@ -104,7 +104,7 @@ protected:
 
     std::string clock() { return p.program.clockText(); }
 
-    tk::testing::TestPlatform p;
+    tk::testing::TestServices p;
     App app{p.program};
     MainForm& f = app.mainForm();
 };

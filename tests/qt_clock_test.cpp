@@ -15,7 +15,7 @@ constexpr qint64 kDayMs = 86'400'000;
 class QtClockTest : public ::testing::Test {
 protected:
     QtClockTest() {
-        platform.dialogs.observeShownBoxes([this](QDialog& box) {
+        services.dialogs.observeShownBoxes([this](QDialog& box) {
             if (auto* text = box.findChild<QLabel*>("qt_msgbox_label")) {
                 boxes.push_back(text->text().toStdString() + "@" + program.clockText());
             }
@@ -41,9 +41,9 @@ protected:
     void run(int seconds) { time.advance(seconds * 1000LL); }
 
     ManualTime time{0};  // the epoch at a midnight
-    qtview::QtPlatform platform;
+    qtview::QtServices services;
     qtview::QtTimers timers{time};
-    tk::Program program{tk::Platform{time, platform.dialogs, timers, platform.lifetime}};
+    tk::Program program{tk::Services{time, services.dialogs, timers, services.lifetime}};
     App app{program};
     MainForm& f = app.mainForm();
     std::vector<std::string> boxes;

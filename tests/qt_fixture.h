@@ -23,10 +23,10 @@
 #include <vector>
 
 #include "app/app.h"
-#include "qt/program_view.h"
-#include "qt/qt_platform.h"
+#include "qt/services/qt_services.h"
 #include "qt/testing/press_ok.h"
 #include "qt/twips.h"
+#include "qt/view/program_view.h"
 #include "toolkit/program.h"
 
 // A wall clock and wake-ups for the Qt timer service that move only when a
@@ -94,7 +94,7 @@ private:
 class QtTest : public ::testing::Test {
 protected:
     QtTest() {
-        platform.dialogs.observeShownBoxes([this](QDialog& box) { answer(box); });
+        services.dialogs.observeShownBoxes([this](QDialog& box) { answer(box); });
     }
 
     // Records the box's text, runs `whileOpen`, then presses 确定; `answerWith`
@@ -144,8 +144,8 @@ protected:
 
     QWidget* widget(const tk::Control& control) const { return view.widget(control); }
 
-    qtview::QtPlatform platform;
-    tk::Program program{platform.platform()};
+    qtview::QtServices services;
+    tk::Program program{services.services()};
     App app{program};
     MainForm& f = app.mainForm();
     qtview::ProgramView views{program};

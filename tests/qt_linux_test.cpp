@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "qt/display_check.h"
-#include "qt/sound_settings.h"
+#include "qt/sound/sound_settings.h"
+#include "qt/startup/display_check.h"
 
 namespace {
 

@@ -21,11 +21,12 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "qt/accessible_names.h"
-#include "qt/character_limit.h"
-#include "qt/fonts.h"
+#include "qt/accessibility/accessible_names.h"
+#include "qt/look/fonts.h"
 #include "qt/model_text.h"
-#include "qt/platform_choice.h"
+#include "qt/startup/application.h"
+#include "qt/startup/platform_choice.h"
+#include "qt/widgets/character_limit.h"
 #include "qt_fixture.h"
 #include "tasks/due_time.h"
 
@@ -236,7 +237,7 @@ TEST_F(QtTest, RealTimerTicksWhileAMessageBoxIsOpen) {
 
 TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     f.show();
-    const std::string due = tk::clockTextAt(platform.clock.secondsSinceMidnight() + 2);
+    const std::string due = tk::clockTextAt(services.clock.secondsSinceMidnight() + 2);
     f.slotButton1.click();
     f.contentBox.setText("真的提醒");
     f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));
@@ -430,7 +431,7 @@ TEST(DisplayCheck, QtGetsNoCommandLineButThePlatform) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    qtview::prepareApplication();
+    qtview::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "qt/sound_scheme.h"
+#include "qt/sound/sound_scheme.h"
 
 namespace {
 

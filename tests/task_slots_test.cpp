@@ -7,14 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "tasks/slot_controls.h"
-#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/test_services.h"
 
 namespace {
 
 // Tasks start and end in the slots through SlotControls alone, as in the program.
 class TaskSlotsTest : public ::testing::Test {
 protected:
-    tk::testing::TestPlatform p;
+    tk::testing::TestServices p;
     MainForm form{p.program};
     TaskSlots tasks;
     SlotControls controls{form, tasks};

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/form.h"
-#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/test_services.h"
 #include "toolkit/testing/user.h"
 
 using tk::testing::User;
@@ -35,7 +35,7 @@ public:
 class ToolkitTest : public ::testing::Test {
 protected:
     ToolkitTest() { form.show(); }
-    tk::testing::TestPlatform p;
+    tk::testing::TestServices p;
     TestForm form{p.program};
 };
 
@@ -259,7 +259,7 @@ TEST_F(ToolkitTest, NoRouteActsOnAControlThatCannotBeReached) {
 }
 
 TEST_F(ToolkitTest, ALockedBoxTakesNoTextFromAPersonButFromCode) {
-    tk::testing::TestPlatform other;
+    tk::testing::TestServices other;
     class LockedForm : public tk::Form {
     public:
         using tk::Form::Form;

@@ -20,7 +20,7 @@
 #include "app/app.h"
 #include "tasks/due_time.h"
 #include "toolkit/clock_text.h"
-#include "toolkit/testing/test_platform.h"
+#include "toolkit/testing/test_services.h"
 #include "toolkit/testing/user.h"
 
 // What the walks reached, summed over walks.
@@ -472,7 +472,7 @@ private:
     }
 
     std::mt19937 rng_;
-    tk::testing::TestPlatform p_;
+    tk::testing::TestServices p_;
     App app_{p_.program};
     MainForm& f_ = app_.mainForm();
     GameForm& g_ = app_.gameForm();

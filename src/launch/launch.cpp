@@ -11,13 +11,15 @@
 
 #include "forms/identity.h"
 #include "launch/program_on_qt.h"
-#include "qt/session.h"
+#include "qt/startup/application.h"
+#include "qt/startup/session.h"
 
 int launch(int argc, char** argv) {
     // Qt keeps pointers into its command line for as long as it runs.
     static std::vector<std::string> arguments;
     static std::vector<char*> pointers;
-    qtview::PlatformChoice choice = qtview::sessionPlatform(argc, argv);
+    qtview::disableMissingSessionBus();
+    qtview::PlatformChoice choice = qtview::choosePlatformForDesktop(argc, argv);
     if (!choice.message.empty()) std::fprintf(stderr, "zhongyue: %s\n", choice.message.c_str());
     if (!choice.displayAvailable) return 2;
     arguments = std::move(choice.qtArguments);
@@ -31,7 +33,7 @@ int launch(int argc, char** argv) {
     QApplication::setApplicationVersion(identity::kVersion);
     QApplication::setDesktopFileName(identity::kDesktopId);
     if (readingFonts.joinable()) readingFonts.join();
-    qtview::prepareApplication();
+    qtview::setUpApplication();
 
     ProgramOnQt running;
     running.app.start();

@@ -6,30 +6,30 @@
 
 #include "app/app.h"
 #include "forms/identity.h"
-#include "qt/program_view.h"
-#include "qt/qt_platform.h"
-#include "qt/reminder_sound.h"
-#include "qt/window_manager.h"
+#include "qt/services/qt_services.h"
+#include "qt/sound/reminder_sound.h"
+#include "qt/view/program_view.h"
+#include "qt/windowing/window_manager.h"
 #include "toolkit/program.h"
 
-// The whole program on the real Qt platform services, its windows' views
+// The whole program on the real Qt services, its windows' views
 // ready to be made; what main(), the benchmarks and the screenshots run.
 // Needs a QApplication.
 struct ProgramOnQt {
     ProgramOnQt() {
-        platform.dialogs.setNameForEmptyTitles(identity::kName);
-        platform.dialogs.setHomeScreen([this] { return views.homeScreen(); });
+        services.dialogs.setNameForEmptyTitles(identity::kName);
+        services.dialogs.setHomeScreen([this] { return views.homeScreen(); });
         // The task bar marks the main window, also where the window manager
         // keeps the box from coming to the front.
-        platform.dialogs.setReminderShownHook([this] {
+        services.dialogs.setReminderShownHook([this] {
             reminderSound.play();
             qtview::askForAttention(views.of(app.mainForm()).window());
         });
     }
 
     qtview::ReminderSound reminderSound{identity::kName, identity::kDesktopId};
-    qtview::QtPlatform platform;
-    tk::Program program{platform.platform()};
+    qtview::QtServices services;
+    tk::Program program{services.services()};
     App app{program};
     qtview::ProgramView views{program, &app.mainForm()};
 };

@@ -26,18 +26,18 @@ private:
 Answer Program::messageBox(const std::string& text, Buttons buttons, const std::string& title,
                            Alert alert, const std::string& spoken) {
     if (ended_) return Answer::Cancel;
-    platform_.dialogs.finishComposing();
+    services_.dialogs.finishComposing();
     ModalScope modal(modalDepth_);
-    const Answer answer = platform_.dialogs.message(text, buttons, title, alert, spoken);
+    const Answer answer = services_.dialogs.message(text, buttons, title, alert, spoken);
     return ended_ ? Answer::Cancel : answer;
 }
 
 std::string Program::inputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText, Echo echo) {
     if (ended_) return {};
-    platform_.dialogs.finishComposing();
+    services_.dialogs.finishComposing();
     ModalScope modal(modalDepth_);
-    std::string answer = platform_.dialogs.input(prompt, title, defaultText, echo);
+    std::string answer = services_.dialogs.input(prompt, title, defaultText, echo);
     return ended_ ? std::string() : answer;
 }
 
@@ -45,7 +45,7 @@ void Program::end() {
     if (ended_) return;
     ended_ = true;
     for (Form* form : forms_) form->shutDown();
-    platform_.lifetime.endProcess();
+    services_.lifetime.endProcess();
 }
 
 void Program::adopt(Form& form) {

@@ -7,22 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/platform.h"
+#include "toolkit/services.h"
 
 namespace tk {
 
 class Form;
 
-// The running program: its windows, its platform services, and its end.
+// The running program: its windows, its services (clock, boxes, timers, lifetime), and its end.
 class Program {
 public:
-    explicit Program(Platform platform) : platform_(platform) {}
+    explicit Program(Services services) : services_(services) {}
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Clock& clock() { return platform_.clock; }
-    std::string clockText() { return platform_.clock.text(); }
-    TimerService& timers() { return platform_.timers; }
+    Clock& clock() { return services_.clock; }
+    std::string clockText() { return services_.clock.text(); }
+    TimerService& timers() { return services_.timers; }
 
     // Modal boxes. After the end none opens: a message gives Cancel, an input "".
     Answer messageBox(const std::string& text, Buttons buttons, const std::string& title,
@@ -41,7 +41,7 @@ public:
     void release(Form& form);
 
 private:
-    Platform platform_;
+    Services services_;
     std::vector<Form*> forms_;
     int modalDepth_ = 0;
     bool ended_ = false;

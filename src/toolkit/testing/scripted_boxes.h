@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/platform.h"
+#include "toolkit/services.h"
 
 namespace tk::testing {
 

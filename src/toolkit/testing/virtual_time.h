@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <map>
 
-#include "toolkit/platform.h"
+#include "toolkit/services.h"
 
 namespace tk::testing {
 
