@@ -6,7 +6,8 @@
 
 # The desktop session's end is no person's close: a session manager's shut
 # down (xsm's, as it does on SIGTERM), with a task running and without, and
-# the X server going away each end the program within seconds, with no box.
+# the X server going away each end the program within seconds, with no box;
+# a person closing the main window is still scolded.
 program=$1
 . "$(dirname "$0")/desktop_session.sh"
 need xsm iceauth
@@ -38,6 +39,16 @@ for task in no a; do
     gone_without_a_box "the session manager's shut down, $task task running"
     wait "$pid" || fail "the program ended with status $? at the session's end"
 done
+
+# A person's close still scolds, and the program ends once the box is answered.
+start_program
+past_the_question
+xdotool windowactivate --sync "$main" 2>/dev/null; keys alt+F4
+scolding=$(window "鄙视.ing" 5) || fail "no scolding box after a person closed the main window"
+xdotool windowactivate --sync "$scolding" 2>/dev/null; keys Return
+i=0; while alive "$pid" && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+alive "$pid" && fail "still running 5 seconds after the scolding box was answered"
+echo "a person's close: scolded, then ended"
 
 start_program
 past_the_question
