@@ -43,8 +43,9 @@ launch_wm() {
     pids="$wm_pid $pids"
 }
 
-# start_desktop WM [WIDTHxHEIGHTxDEPTH]: the X server, a session bus for the
-# window manager alone, and the window manager, ready to manage windows.
+# start_desktop WM [WIDTHxHEIGHTxDEPTH]: the X server (`xvfb_pid`), a session
+# bus for the window manager alone, and the window manager, ready to manage
+# windows.
 start_desktop() {
     wm=$1
     case "$wm" in
@@ -54,7 +55,8 @@ start_desktop() {
     esac
     need xdotool xprop xwininfo
     Xvfb -displayfd 3 -nolisten tcp -screen 0 "${2:-1024x768x24}" 3>"$work/display" >/dev/null 2>&1 &
-    pids="$! $pids"
+    xvfb_pid=$!
+    pids="$xvfb_pid $pids"
     i=0; while [ ! -s "$work/display" ] && [ $i -lt 100 ]; do sleep 0.05; i=$((i + 1)); done
     [ -s "$work/display" ] || { echo "SKIPPED: Xvfb did not start"; exit 77; }
     export DISPLAY=":$(cat "$work/display")"

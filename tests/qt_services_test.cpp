@@ -12,6 +12,7 @@
 #include <QTest>
 #include <utility>
 
+#include "qt/services/session_end.h"
 #include "qt_fixture.h"
 
 namespace {
@@ -44,6 +45,27 @@ TEST_F(QtServicesTest, ClosingTheMainWindowByTheSystemScoldsAndEndsTheProcess) {
     EXPECT_EQ(shownTexts[0], "用这种卑鄙的手段退出。。哼，我鄙视你！");
     EXPECT_TRUE(program.ended());
     EXPECT_FALSE(view.window().isVisible());
+}
+
+// Qt answers log off or shut down (WM_ENDSESSION, the session manager's Die)
+// with the window system's quit, as QCoreApplication::quit() here: no box,
+// and a box already open goes at once.
+TEST_F(QtServicesTest, TheSessionsEndEndsTheProcessAtOnceWithNoBox) {
+    qtview::SessionEnd sessionEnd(program);
+    f.show();
+    EXPECT_EQ(runTheProcess([] { QCoreApplication::quit(); }), 0);
+    EXPECT_TRUE(shownTexts.empty());
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(view.window().isVisible());
+}
+
+TEST_F(QtServicesTest, TheSessionsEndLeavesAnOpenBoxUnanswered) {
+    qtview::SessionEnd sessionEnd(program);
+    f.show();
+    answerWith = [](QDialog&) { QCoreApplication::quit(); };
+    EXPECT_EQ(runTheProcess([this] { f.quit.click(); }), 0);
+    EXPECT_EQ(shownTexts, std::vector<QString>{"你真的要退出吗？"});
+    EXPECT_TRUE(program.ended());
 }
 
 TEST_F(QtServicesTest, APasswordIsAskedForWithStarsAndKeysAloneOtherAnswersInClear) {

@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "forms/identity.h"
 #include "qt/services/qt_services.h"
+#include "qt/services/session_end.h"
 #include "qt/sound/reminder_sound.h"
 #include "qt/view/program_view.h"
 #include "qt/windowing/window_manager.h"
@@ -30,6 +31,8 @@ struct ProgramOnQt {
     qtview::ReminderSound reminderSound{identity::kName, identity::kDesktopId};
     qtview::QtServices services;
     tk::Program program{services.services()};
+    // Log off or shut down ends it at once, with no box.
+    qtview::SessionEnd sessionEnd{program};
     App app{program};
     qtview::ProgramView views{program, &app.mainForm()};
 };
