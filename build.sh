@@ -15,7 +15,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfi
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
           xvfb openbox mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace xsettingsd
-          x11-session-utils x11-xserver-utils
+          x11-session-utils x11-xserver-utils libfaketime
           orca speech-dispatcher-espeak-ng espeak-ng at-spi2-core
           desktop-file-utils appstream lintian reuse
           debhelper)

@@ -21,9 +21,9 @@ protected:
     }
 
     static std::string report(const std::string& time, const std::string& title,
-                              const std::string& content) {
-        return time + "->亲爱的用户，你约定的时间到了：\r\n标题：" + title + "\r\n提醒内容：" +
-               content + "\r\n任务完成\r\n";
+                              const std::string& content, const std::string& late = "") {
+        return time + "->亲爱的用户，你约定的时间到了：\r\n" + (late.empty() ? "" : late + "\r\n") +
+               "标题：" + title + "\r\n提醒内容：" + content + "\r\n任务完成\r\n";
     }
 };
 
@@ -94,25 +94,68 @@ TEST_F(DeliveryTest, SlotsDueInTheSameSecondGiveTwoBoxesAndTwoReports) {
     EXPECT_FALSE(app.tasks().isRunning(2));
 }
 
-TEST_F(DeliveryTest, DueTimeAtFiftyNineHasAOneSecondWindow) {
+TEST_F(DeliveryTest, DueSecondAtFiftyNineMissedComesAtTheNextTickStillOnTime) {
     startTask(3, "14:05:59");
-    p.time.suspend(
-        59000);  // busy from 14:05:00.5 to 14:05:59.5: the only tick in the window is lost
-    p.time.advance(3000);
-    EXPECT_EQ(reminderBoxes(3), 0);
-    EXPECT_EQ(f.slotButton3.caption(), "任务3(进行)");
+    p.time.suspend(59000);  // busy from 14:05:00.5 to 14:05:59.5: the due second's tick is lost
+    p.time.advance(1000);
+    EXPECT_EQ(topEntry(), report("14:06:00", "任务3", "开会")) << "one second late is on time";
+    p.time.advance(86'400'000);
+    EXPECT_EQ(reminderBoxes(3), 1);
 }
 
-TEST_F(DeliveryTest, MissedReminderComesTheNextDayAndTheSlotRunsMeanwhile) {
+TEST_F(DeliveryTest, AsleepAcrossTheDueTimeTheReminderComesOnWakingOnceAndSaysItIsLate) {
     startTask(4, "14:05:30");
-    p.time.suspend(31000);  // asleep from 14:05:00.5 to 14:05:31.5
-    p.time.advance(10000);
+    p.time.suspend(25 * 60'000);  // asleep from 14:05:00.5 to 14:30:00.5
     EXPECT_EQ(reminderBoxes(4), 0);
-    EXPECT_EQ(f.slotButton4.caption(), "任务4(进行)");
-    p.time.setTimeOfDay(14, 5, 29);
-    EXPECT_EQ(reminderBoxes(4), 0);
-    p.time.advance(2000);
+    p.time.advance(1000);
+    const std::string late = "原定时间：14:05:30，晚了24分钟31秒";
+    EXPECT_EQ(p.boxes.last().spoken, late + "\r\n标题：任务4\r\n提醒内容：开会");
+    EXPECT_EQ(topEntry(), report("14:30:01", "任务4", "开会", late));
+    p.time.advance(86'400'000);
     EXPECT_EQ(reminderBoxes(4), 1);
+}
+
+TEST_F(DeliveryTest, TwoTasksMissedOvernightComeOneAfterTheOtherEachOnce) {
+    startTask(1, "23:00:00");
+    startTask(2, "02:00:00", {.title = "第二", .content = "乙"});
+    p.time.suspend(20 * 3'600'000);  // asleep until 10:05:00.5 the next day
+    p.time.advance(1000);
+    const auto& boxes = p.boxes.shown();
+    ASSERT_EQ(reminderBoxes(1) + reminderBoxes(2), 2);
+    EXPECT_EQ(boxes[boxes.size() - 2].spoken,
+              "原定时间：23:00:00，晚了11小时5分钟1秒\r\n标题：任务1\r\n提醒内容：开会");
+    EXPECT_EQ(boxes.back().spoken,
+              "原定时间：02:00:00，晚了8小时5分钟1秒\r\n标题：第二\r\n提醒内容：乙");
+    p.time.advance(86'400'000);
+    EXPECT_EQ(reminderBoxes(1) + reminderBoxes(2), 2);
+}
+
+TEST_F(DeliveryTest, ClockSetForwardRemindsAtOnceAndSetBackNeitherEarlyNorTwice) {
+    startTask(1, "14:05:30");
+    startTask(2, "15:05:20");
+    p.time.advance(10000);
+    p.time.moveWallClock(3'600'000);  // now 15:05:10.5
+    p.time.advance(1000);
+    EXPECT_EQ(topEntry(),
+              report("15:05:11", "任务1", "开会", "原定时间：14:05:30，晚了59分钟41秒"));
+    p.time.moveWallClock(-3'600'000);  // now 14:05:11.5, both due times ahead again
+    p.time.setTimeOfDay(15, 5, 19, 900);
+    EXPECT_EQ(reminderBoxes(2), 0);
+    p.time.advance(1000);
+    EXPECT_EQ(topEntry(), report("15:05:20", "任务2", "开会")) << "on time by the clock";
+    EXPECT_EQ(reminderBoxes(1), 1) << "a delivered task is not reminded again";
+}
+
+TEST_F(DeliveryTest, ClockTimeAlreadyPastIsTomorrowsButOnePassedWhileConfirmingIsLate) {
+    startTask(1, "14:04:59");
+    p.boxes.reply({tk::Answer::Ok, {}, [&] { p.time.advance(20000); }});  // 任务ＯＫ read 20 s
+    startTask(2, "14:05:10");
+    p.time.advance(1000);
+    EXPECT_EQ(topEntry(), report("14:05:21", "任务2", "开会", "原定时间：14:05:10，晚了11秒"));
+    p.time.setTimeOfDay(14, 4, 58);
+    EXPECT_EQ(reminderBoxes(1), 0) << "not before 14:04:59 the next day";
+    p.time.advance(2000);
+    EXPECT_EQ(reminderBoxes(1), 1);
 }
 
 TEST_F(DeliveryTest, DeliveryDuringAnOpenPanelLeavesThePanelAsItWas) {

@@ -11,9 +11,18 @@
 namespace {
 
 using due_time::afterDuration;
-using due_time::isDue;
+using due_time::atClockTime;
+using due_time::lateLine;
 using due_time::secondsUntil;
 using due_time::timeLeftText;
+
+constexpr due_time::Moment kDay = 86400;
+constexpr due_time::Moment kToday = 100 * kDay;
+
+// The clock reading h:m:s on day 100, which stands for any day.
+tk::LocalTime at(int h, int m, double s) {
+    return {100, h * 3600 + m * 60 + s};
+}
 
 TEST(ClockText, IsTwoDigitsPerFieldAndWrapsAtMidnight) {
     EXPECT_EQ(tk::clockTextAt(9 * 3600 + 5 * 60 + 7.9), "09:05:07");
@@ -21,37 +30,36 @@ TEST(ClockText, IsTwoDigitsPerFieldAndWrapsAtMidnight) {
     EXPECT_EQ(tk::clockTextAt(86400), "00:00:00");
 }
 
-TEST(DueTime, ClockTimeIsTakenAsPicked) {
-    const auto due = due_time::atClockTime("08", "30", "00");
+TEST(DueTime, ClockTimeIsTodayUnlessItsSecondHasPassedThenTomorrow) {
+    const auto due = atClockTime(at(8, 0, 0), "08", "30", "00");
     EXPECT_EQ(due.text, "08:30:00");
-    EXPECT_EQ(due.seconds, 8 * 3600 + 30 * 60);
+    EXPECT_EQ(due.moment, kToday + 8 * 3600 + 30 * 60);
+    EXPECT_EQ(atClockTime(at(8, 30, 0.9), "08", "30", "00").moment, kToday + 30600);
+    EXPECT_EQ(atClockTime(at(8, 30, 1), "08", "30", "00").moment, kToday + kDay + 30600);
 }
 
 TEST(DueTime, DurationCarriesThroughTotalSecondsAndPastMidnight) {
-    EXPECT_EQ(afterDuration("23:59:50", 0, 0, 30).text, "00:00:20");
-    EXPECT_EQ(afterDuration("23:59:50", 0, 0, 30).seconds, 20);
-    EXPECT_EQ(afterDuration("09:58:00", 0, 2, 7).text, "10:00:07");
-    EXPECT_EQ(afterDuration("09:00:00", 0, 5, 3).text, "09:05:03");
-    EXPECT_EQ(afterDuration("12:00:00", 23, 59, 59).text, "11:59:59");
+    EXPECT_EQ(afterDuration(at(23, 59, 50.7), 0, 0, 30).text, "00:00:20");
+    EXPECT_EQ(afterDuration(at(23, 59, 50.7), 0, 0, 30).moment, kToday + kDay + 20);
+    EXPECT_EQ(afterDuration(at(9, 58, 0), 0, 2, 7).text, "10:00:07");
+    EXPECT_EQ(afterDuration(at(9, 0, 0), 0, 5, 3).text, "09:05:03");
+    EXPECT_EQ(afterDuration(at(12, 0, 0), 23, 59, 59).text, "11:59:59");
 }
 
-TEST(DueTime, WindowIsTheDueSecondAndTheOneAfter) {
-    EXPECT_FALSE(isDue("14:05:29", "14:05:30"));
-    EXPECT_TRUE(isDue("14:05:30", "14:05:30"));
-    EXPECT_TRUE(isDue("14:05:31", "14:05:30"));
-    EXPECT_FALSE(isDue("14:05:32", "14:05:30"));
-    EXPECT_FALSE(isDue("14:06:30", "14:05:30"));
-    EXPECT_FALSE(isDue("15:05:30", "14:05:30"));
-    EXPECT_TRUE(isDue("14:05:59", "14:05:59"));
-    EXPECT_FALSE(isDue("14:06:00", "14:05:59")) << "a :59 due time has a one-second window";
-    EXPECT_FALSE(isDue("14:05:30", "")) << "no due time was ever set";
+TEST(DueTime, LateLineNamesTheDueTimeAndTheNonZeroPartsOfTheDelay) {
+    EXPECT_EQ(lateLine("14:30:00", 1), "") << "a tick one second late is on time";
+    EXPECT_EQ(lateLine("14:30:00", 2), "原定时间：14:30:00，晚了2秒");
+    EXPECT_EQ(lateLine("14:30:00", 25 * 60), "原定时间：14:30:00，晚了25分钟");
+    EXPECT_EQ(lateLine("09:00:00", kDay + 2 * 3600 + 3 * 60),
+              "原定时间：09:00:00，晚了1天2小时3分钟");
+    EXPECT_EQ(lateLine("09:00:00", kDay + 40), "原定时间：09:00:00，晚了1天40秒");
 }
 
-TEST(TimeLeft, CountsThroughMidnightInWholeSecondsWithoutLeadingZeros) {
-    EXPECT_EQ(timeLeftText(secondsUntil(50400, 45296.5)), "1:25:3");
-    EXPECT_EQ(timeLeftText(secondsUntil(3600, 82800)), "2:0:0");
-    EXPECT_EQ(timeLeftText(secondsUntil(3600, 3600)), "0:0:0");
-    EXPECT_EQ(timeLeftText(secondsUntil(3600, 3599.4)), "0:0:0");
+TEST(TimeLeft, CountsToTheDueMomentInWholeSecondsAndNeverBelowNothing) {
+    EXPECT_EQ(timeLeftText(secondsUntil(kToday + 50400, at(12, 34, 56.5))), "1:25:3");
+    EXPECT_EQ(timeLeftText(secondsUntil(kToday + kDay + 3600, at(23, 0, 0))), "2:0:0");
+    EXPECT_EQ(timeLeftText(secondsUntil(kToday + 3600, at(0, 59, 59.4))), "0:0:0");
+    EXPECT_EQ(secondsUntil(kToday + 3600, at(1, 0, 0.2)), 0) << "due now, not in a day";
     EXPECT_EQ(timeLeftText(2 * 3600 + 5 * 60 + 9), "2:5:9");
     EXPECT_EQ(timeLeftText(10 * 3600 + 30 * 60), "10:30:0");
 }

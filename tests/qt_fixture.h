@@ -39,8 +39,8 @@ class ManualTime : public qtview::TimeSource, public tk::Clock {
 public:
     explicit ManualTime(qint64 wallClockMs) : offset_(wallClockMs) {}
     qint64 wallClockMs() override { return elapsed_ + offset_; }
-    double secondsSinceMidnight() override {
-        return static_cast<double>(wallClockMs() % 86'400'000) / 1000.0;
+    tk::LocalTime now() override {
+        return {wallClockMs() / 86'400'000, static_cast<double>(wallClockMs() % 86'400'000) / 1000};
     }
     std::unique_ptr<qtview::WakeUp> wakeUp(std::function<void()> wake) override {
         return std::make_unique<Pending>(*this, std::move(wake));

@@ -30,7 +30,7 @@ TEST_F(TaskSlotsTest, StartRunsThatSlotAloneAndKeepsItsPassword) {
     EXPECT_EQ(s.title, "周会");
     EXPECT_EQ(s.content, "带电脑");
     EXPECT_EQ(s.remindTime, "08:30:00");
-    EXPECT_EQ(s.remindSeconds, 30600);
+    EXPECT_EQ(s.dueMoment, 30600);
     EXPECT_EQ(s.password, "pw");
 }
 

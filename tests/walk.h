@@ -182,6 +182,7 @@ private:
             const int hours = pick(1, 72);
             note("asleep " + std::to_string(hours) + " h");
             p_.time.suspend(static_cast<std::int64_t>(hours) * 3'600'000);
+            p_.time.advance(1000);  // awake: what fell due meanwhile comes now
             seen("the machine asleep");
         } else if (roll < 84) {
             const int ms = pick(1, 3) * 3'600'000;
@@ -301,6 +302,9 @@ private:
             const bool cancelled = hasEntryEndingIn(added, "->任务" + name + "取消");
             if ((delivered || cancelled) && !app_.tasks().slot(n).password.empty()) {
                 return "slot " + name + " kept its password past its end";
+            }
+            if (running && p_.time.now().wholeSecond() > app_.tasks().slot(n).dueMoment + 1) {
+                return "slot " + name + " let its due moment pass";
             }
             if (wasRunning_[static_cast<std::size_t>(n - 1)] && !running && open == 1) --open;
             if (open != (running ? 1 : 0)) return "slot " + name + " lost track of its task";
@@ -459,9 +463,8 @@ private:
             double soonest = 1e9;
             for (int n = 1; n <= 4; ++n) {
                 if (!app_.tasks().isRunning(n)) continue;
-                soonest =
-                    std::min(soonest, due_time::secondsUntil(app_.tasks().slot(n).remindSeconds,
-                                                             p_.time.secondsSinceMidnight()));
+                soonest = std::min(
+                    soonest, due_time::secondsUntil(app_.tasks().slot(n).dueMoment, p_.time.now()));
             }
             if (soonest > 1e8) return;
             const auto skip = static_cast<std::int64_t>((soonest - 1.5) * 1000);

@@ -4,15 +4,18 @@
 
 #pragma once
 
+#include <string>
+
 #include "forms/activity_log.h"
 #include "forms/log_look.h"
 #include "forms/main_form.h"
 #include "tasks/slot_controls.h"
 #include "tasks/task_slots.h"
 
-// Each running slot's poll timer looks at the clock once a second; on the due
-// second the reminder is shown, the window brought back, the log set blinking
-// with a report on top, and the slot waits again.
+// Each running slot's poll timer looks at the clock once a second; at the
+// first tick at or past the due moment the reminder is shown, the window
+// brought back, the log set blinking with a report on top, and the slot waits
+// again.
 class Delivery {
 public:
     Delivery(MainForm& form, TaskSlots& tasks, SlotControls& controls, ActivityLog& log,
@@ -20,7 +23,7 @@ public:
 
 private:
     void pollTick(int slot);
-    void deliver(int slot);
+    void deliver(int slot, const std::string& lateLine);
 
     MainForm& form_;
     TaskSlots& tasks_;

@@ -4,6 +4,7 @@
 
 #include "tasks/due_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "toolkit/clock_text.h"
@@ -13,13 +14,15 @@ namespace due_time {
 
 namespace {
 
-int field(const std::string& clockText, std::size_t position) {
-    return std::stoi(clockText.substr(position, 2));
+DueTime at(Moment moment) {
+    return {tk::clockTextAt(static_cast<double>(moment)), moment};
 }
 
-DueTime fromSeconds(int seconds) {
-    return {tk::clockTextAt(seconds), seconds};
-}
+struct Unit {
+    std::int64_t seconds;
+    const char* name;
+};
+constexpr Unit kLateUnits[] = {{86400, "天"}, {3600, "小时"}, {60, "分钟"}, {1, "秒"}};
 
 }  // namespace
 
@@ -31,25 +34,19 @@ bool isLongEnough(const std::string& h, const std::string& m, const std::string&
     return std::stoi(h + m + s) >= 30;
 }
 
-DueTime atClockTime(const std::string& h, const std::string& m, const std::string& s) {
-    return {h + ":" + m + ":" + s, std::stoi(h) * 3600 + std::stoi(m) * 60 + std::stoi(s)};
+DueTime atClockTime(const tk::LocalTime& now, const std::string& h, const std::string& m,
+                    const std::string& s) {
+    const Moment today =
+        now.day * tk::kSecondsPerDay + std::stoi(h) * 3600 + std::stoi(m) * 60 + std::stoi(s);
+    return {h + ":" + m + ":" + s, today < now.wholeSecond() ? today + tk::kSecondsPerDay : today};
 }
 
-DueTime afterDuration(const std::string& now, int hours, int minutes, int seconds) {
-    const int start = field(now, 0) * 3600 + field(now, 3) * 60 + field(now, 6);
-    return fromSeconds((start + hours * 3600 + minutes * 60 + seconds) % tk::kSecondsPerDay);
+DueTime afterDuration(const tk::LocalTime& now, int hours, int minutes, int seconds) {
+    return at(now.wholeSecond() + hours * 3600 + minutes * 60 + seconds);
 }
 
-bool isDue(const std::string& clockText, const std::string& remindTime) {
-    if (clockText.size() != 8 || remindTime.size() != 8) return false;
-    const int due = field(remindTime, 6);
-    const int now = field(clockText, 6);
-    return due <= now && now < due + 2 && clockText.compare(3, 2, remindTime, 3, 2) == 0 &&
-           clockText.compare(0, 2, remindTime, 0, 2) == 0;
-}
-
-double secondsUntil(double remindSeconds, double now) {
-    return remindSeconds < now ? remindSeconds + tk::kSecondsPerDay - now : remindSeconds - now;
+double secondsUntil(Moment due, const tk::LocalTime& now) {
+    return std::max(0.0, static_cast<double>(due) - now.exactSecond());
 }
 
 std::string timeLeftText(double seconds) {
@@ -58,6 +55,16 @@ std::string timeLeftText(double seconds) {
     const double s = std::floor(seconds - 3600 * h - 60 * m);
     auto plain = [](double v) { return std::to_string(static_cast<long>(v)); };
     return plain(h) + ":" + plain(m) + ":" + plain(s);
+}
+
+std::string lateLine(const std::string& remindTime, std::int64_t lateBy) {
+    if (lateBy < 2) return {};
+    std::string late;
+    for (const Unit& unit : kLateUnits) {
+        if (lateBy >= unit.seconds) late += std::to_string(lateBy / unit.seconds) + unit.name;
+        lateBy %= unit.seconds;
+    }
+    return "原定时间：" + remindTime + "，晚了" + late;
 }
 
 }  // namespace due_time

@@ -4,15 +4,22 @@
 
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-// The arithmetic of due times, on clock texts "HH:MM:SS" and on seconds since
-// midnight. No controls, no clock of its own.
+#include "toolkit/services.h"
+
+// The arithmetic of due times. A due time is a moment of the local clock
+// (tk::LocalTime::wholeSecond()), so that one passed unseen, the machine
+// asleep or the clock set forward, is still known to be due. No controls, no
+// clock of its own.
 namespace due_time {
 
+using Moment = std::int64_t;
+
 struct DueTime {
-    std::string text;  // "HH:MM:SS"
-    int seconds = 0;   // 0..86399
+    std::string text;   // "HH:MM:SS"
+    Moment moment = 0;  // the moment the clock shows it
 };
 
 // Whether a time picked as three two-digit texts is complete: six digits in
@@ -23,23 +30,23 @@ bool isComplete(const std::string& h, const std::string& m, const std::string& s
 // any hour or minute is long enough, and otherwise the seconds must reach 30.
 bool isLongEnough(const std::string& h, const std::string& m, const std::string& s);
 
-// The due time for a clock time picked as three two-digit texts.
-DueTime atClockTime(const std::string& h, const std::string& m, const std::string& s);
+// A clock time picked as three two-digit texts, read at `now`: today, unless
+// it lies before now's whole second, then tomorrow.
+DueTime atClockTime(const tk::LocalTime& now, const std::string& h, const std::string& m,
+                    const std::string& s);
 
-// The due time `hours:minutes:seconds` after the clock text `now`, past
-// midnight into the next day.
-DueTime afterDuration(const std::string& now, int hours, int minutes, int seconds);
+// `hours:minutes:seconds` after now's whole second.
+DueTime afterDuration(const tk::LocalTime& now, int hours, int minutes, int seconds);
 
-// Whether a reminder due at `remindTime` is due when the clock reads
-// `clockText`: the same hour and minute, and the clock at the due second or
-// one second after it.
-bool isDue(const std::string& clockText, const std::string& remindTime);
-
-// Seconds from `now` (seconds since midnight, with fraction) to the next time
-// the clock reaches `remindSeconds`, through midnight if need be.
-double secondsUntil(double remindSeconds, double now);
+// Seconds from `now` to the due moment, none once it has come.
+double secondsUntil(Moment due, const tk::LocalTime& now);
 
 // "H:M:S" of whole seconds, no leading zeros: 2 h 5 min 9 s gives "2:5:9".
 std::string timeLeftText(double seconds);
+
+// What a reminder found `lateBy` seconds after its due moment says of it:
+// "原定时间：HH:MM:SS，晚了25分钟". Nothing when it comes within the second after:
+// that is on time.
+std::string lateLine(const std::string& remindTime, std::int64_t lateBy);
 
 }  // namespace due_time

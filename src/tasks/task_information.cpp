@@ -4,7 +4,6 @@
 
 #include "tasks/task_information.h"
 
-#include "toolkit/clock_text.h"
 #include "toolkit/program.h"
 
 TaskInformation::TaskInformation(MainForm& form, const TaskSlots& tasks, const TaskPanel& panel,
@@ -22,12 +21,7 @@ void TaskInformation::reportTask() {
         return;
     }
     const TaskSlot& s = tasks_.slot(*selected);
-    tk::Clock& clock = form_.program().clock();
-    const double now = clock.secondsSinceMidnight();
-    // In its due window the reminder is due now, not a day from now.
-    const double left = due_time::isDue(tk::clockTextAt(now), s.remindTime)
-                            ? 0
-                            : due_time::secondsUntil(s.remindSeconds, now);
+    const double left = due_time::secondsUntil(s.dueMoment, form_.program().clock().now());
     log_.write("当前任务：" + s.title + "(正在进行中……) " + nl + "提醒内容：" + s.content + nl +
                "任务剩余时间：" + due_time::timeLeftText(left));
 }

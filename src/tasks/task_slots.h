@@ -14,11 +14,11 @@
 struct TaskSlot {
     std::string title;
     std::string content;
-    std::string remindTime;   // "HH:MM:SS"
-    int remindSeconds = 0;    // the same time of day, 0..86399
-    std::string password;     // empty: the slot is not protected
-    bool running = false;     // a task is started and not yet delivered or cancelled
-    bool delivering = false;  // its reminder box is open: its ticks must not deliver again
+    std::string remindTime;          // "HH:MM:SS"
+    due_time::Moment dueMoment = 0;  // when the clock shows it; due from then on
+    std::string password;            // empty: the slot is not protected
+    bool running = false;            // a task is started and not yet delivered or cancelled
+    bool delivering = false;         // its reminder box is open: its ticks must not deliver again
 };
 
 // The four reminder slots, numbered 1..4, as plain state. A task starts and

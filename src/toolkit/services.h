@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "toolkit/clock_text.h"
@@ -20,11 +22,25 @@ enum class Echo { Plain, Secret };
 // person's attention; every other box comes silently.
 enum class Alert { None, Reminder };
 
+// One reading of the local clock: its calendar day and its time of day.
+struct LocalTime {
+    std::int64_t day = 0;     // days since 1970-01-01
+    double secondsOfDay = 0;  // 0 <= s < 86400, with the fraction of the second
+    // The reading's whole second counted on the local clock from 1970-01-01
+    // 00:00:00, as the clock shows it: what it will show at a moment later by
+    // n seconds is this + n, which keeps a due time's text and its moment one.
+    std::int64_t wholeSecond() const {
+        return day * kSecondsPerDay + static_cast<std::int64_t>(std::floor(secondsOfDay));
+    }
+    double exactSecond() const { return static_cast<double>(day) * kSecondsPerDay + secondsOfDay; }
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Local time of day, with the fraction of the second.
-    virtual double secondsSinceMidnight() = 0;
+    // The date and the time of day, read together.
+    virtual LocalTime now() = 0;
+    double secondsSinceMidnight() { return now().secondsOfDay; }
     std::string text() { return clockTextAt(secondsSinceMidnight()); }
 };
 

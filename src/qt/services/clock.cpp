@@ -4,12 +4,14 @@
 
 #include "qt/services/clock.h"
 
-#include <QTime>
+#include <QDateTime>
 
 namespace qtview {
 
-double QtClock::secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+// One reading, so that a date and a time of day taken across midnight never mix.
+tk::LocalTime QtClock::now() {
+    const QDateTime local = QDateTime::currentDateTime();
+    return {QDate(1970, 1, 1).daysTo(local.date()), local.time().msecsSinceStartOfDay() / 1000.0};
 }
 
 }  // namespace qtview

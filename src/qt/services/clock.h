@@ -8,10 +8,10 @@
 
 namespace qtview {
 
-// The local time of day, as the system reads it.
+// The local date and time of day, as the system reads it.
 class QtClock : public tk::Clock {
 public:
-    double secondsSinceMidnight() override;
+    tk::LocalTime now() override;
 };
 
 }  // namespace qtview

@@ -12,8 +12,10 @@ namespace {
 constexpr std::int64_t kMsPerDay = 86'400'000;
 }
 
-double VirtualTime::secondsSinceMidnight() {
-    return static_cast<double>(now_ % kMsPerDay) / 1000.0;
+LocalTime VirtualTime::now() {
+    const std::int64_t wall = wallClockMs();
+    const std::int64_t day = wall >= 0 ? wall / kMsPerDay : (wall + 1) / kMsPerDay - 1;
+    return {day, static_cast<double>(wall - day * kMsPerDay) / 1000.0};
 }
 
 void VirtualTime::arm(Timer& timer) {
@@ -25,9 +27,9 @@ void VirtualTime::disarm(Timer& timer) {
 }
 
 void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
-    const std::int64_t day = now_ / kMsPerDay;
-    const std::int64_t target = day * kMsPerDay + ((h * 60LL + m) * 60 + s) * 1000 + ms;
-    advance(target >= now_ ? target - now_ : target + kMsPerDay - now_);
+    const std::int64_t wall = wallClockMs();
+    const std::int64_t target = now().day * kMsPerDay + ((h * 60LL + m) * 60 + s) * 1000 + ms;
+    advance(target >= wall ? target - wall : target + kMsPerDay - wall);
 }
 
 void VirtualTime::suspend(std::int64_t ms) {

@@ -17,16 +17,20 @@ namespace tk::testing {
 // while its own handler still waits in the box.
 class VirtualTime : public Clock, public TimerService {
 public:
-    double secondsSinceMidnight() override;
+    LocalTime now() override;
     void arm(Timer& timer) override;
     void disarm(Timer& timer) override;
 
+    // Lets time run until the wall clock next shows this time of day.
     void setTimeOfDay(int h, int m, int s, int ms = 0);
     void advance(std::int64_t ms);
+    // The wall clock set forward or back, by a person or the network; the
+    // timers go on in their rhythm.
+    void moveWallClock(std::int64_t ms) { clockOffset_ += ms; }
     // Time passes with no tick at all, as on a machine that is busy or asleep;
     // afterwards each timer goes on in its old rhythm, the missed ticks dropped.
     void suspend(std::int64_t ms);
-    std::int64_t now() const { return now_; }
+    std::int64_t elapsedMs() const { return now_; }
     bool armed(const Timer& timer) const { return entries_.count(&timer) != 0; }
     bool anyArmed() const { return !entries_.empty(); }
 
@@ -35,7 +39,9 @@ private:
         std::int64_t due;
         std::uint64_t order;
     };
-    std::int64_t now_ = 0;
+    std::int64_t wallClockMs() const { return now_ + clockOffset_; }
+    std::int64_t now_ = 0;  // what the timers count
+    std::int64_t clockOffset_ = 0;
     std::uint64_t nextOrder_ = 0;
     std::map<const Timer*, Entry> entries_;
 };

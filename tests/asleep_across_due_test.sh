@@ -1,0 +1,35 @@
+#!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 钟约小组
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The real program on a laptop asleep across a reminder's time, played with
+# libfaketime: the wall clock jumps 25 minutes ahead while the monotonic clock,
+# which the timers wait on and which Linux stops in suspend, runs on. The
+# reminder must come at waking, once, its report saying how late it is.
+program=$1
+. "$(dirname "$0")/desktop_session.sh"
+need xclip
+faketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+[ -n "$faketime" ] || { echo "SKIPPED: needs libfaketime (build.sh installs it)"; exit 77; }
+start_desktop openbox 1024x768x24
+echo "+0" >"$work/faketime"
+start_program LD_PRELOAD="$faketime" FAKETIME_TIMESTAMP_FILE="$work/faketime" FAKETIME_NO_CACHE=1 \
+    FAKETIME_DONT_FAKE_MONOTONIC=1
+past_the_question
+task_due_in 40
+sleep 10
+echo "+1500" >"$work/faketime"
+reminder=$(window 钟约系统 5) || fail "no reminder within 5 seconds of waking 25 minutes on"
+xdotool windowactivate --sync "$reminder" 2>/dev/null; keys Return
+sleep 1
+[ -z "$(xdotool search --onlyvisible --name '^钟约系统$')" ] || fail "a second reminder came"
+click "$main" 3427 3200
+keys ctrl+a ctrl+c
+sleep 0.5
+xclip -selection clipboard -o | tr -d '\r' | grep -v '^-*$' >"$work/log"
+# 25 minutes on, less the 40 seconds that were left, plus those that passed awake.
+sed -n 2p "$work/log" | grep -Eq "^原定时间：$due，晚了24分钟([0-9]+秒)?$" ||
+    fail "no late line after the greeting: $(head -n 3 "$work/log")"
+echo "woken 25 minutes on, the reminder came at once: $(sed -n 2p "$work/log")"
