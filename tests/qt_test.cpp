@@ -336,6 +336,20 @@ TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
         << "the black backdrop starts inside the border";
 }
 
+// Windows puts a window it has just made, before the program has shown it,
+// where it likes (the middle of the screen for Qt's default size), and tells
+// the window it moved: shown, the splash is centred all the same.
+TEST_F(QtTest, TheSplashComesCentredWhereverTheSystemPutItBeforeItsShow) {
+    QWidget& splash = views.of(app.splashForm()).window();
+    splash.move(7, 9);
+    QMoveEvent moved(splash.pos(), QPoint());
+    QApplication::sendEvent(&splash, &moved);
+    app.splashForm().show();
+    const QPoint off =
+        splash.frameGeometry().center() - splash.screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 2) << "off the centre by " << off.x() << ", " << off.y();
+}
+
 TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {
     f.show();
     QTest::mouseClick(widget(f.openSettings), Qt::LeftButton);

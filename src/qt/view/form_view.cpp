@@ -84,7 +84,11 @@ protected:
     }
     void moveEvent(QMoveEvent* event) override {
         QWidget::moveEvent(event);
-        if (pushing) return;
+        // A window not shown is moved by nobody but the window system, which
+        // places one it has just made as it likes (Windows centres it at Qt's
+        // default size): the model would take that for a place, and never
+        // centre the window.
+        if (pushing || !isVisible()) return;
         const QPoint at = pos() - shifted;
         placed = at;
         if (at.x() == twipsToPixels(form_.left(), dpi) &&
