@@ -184,6 +184,7 @@ void FormView::build() {
     linkLabelsToTheirBoxes();
     // Later controls lie on top, as in the design; frames first of all.
     for (const auto& control : form_.controls()) widgets_.at(control.get())->raise();
+    // Frames' captions make room for the controls inside them, now all made.
     for (const auto& [control, w] : widgets_) keepTextShown(*control, *w);
     applyTabOrder();
     formChanged(tk::Property::DefaultButton);
