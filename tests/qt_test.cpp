@@ -6,6 +6,7 @@
 // reach it, real timers and the real clock deliver a reminder.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -13,10 +14,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -333,6 +337,112 @@ TEST_F(QtTest, TheSplashDrawsARaisedBorderAroundItsClientArea) {
     EXPECT_EQ(shot.pixelColor(shot.width() / 2, border - 1), QColor(192, 192, 192));
     EXPECT_EQ(shot.pixelColor(border, shot.height() - border - 1), QColor(0, 0, 0))
         << "the black backdrop starts inside the border";
+}
+
+// Windows puts a window it has just made, before the program has shown it,
+// where it likes (the middle of the screen for Qt's default size), and tells
+// the window it moved: shown, the splash is centred all the same.
+TEST_F(QtTest, TheSplashComesCentredWhereverTheSystemPutItBeforeItsShow) {
+    QWidget& splash = views.of(app.splashForm()).window();
+    splash.move(7, 9);
+    QMoveEvent moved(splash.pos(), QPoint());
+    QApplication::sendEvent(&splash, &moved);
+    app.splashForm().show();
+    const QPoint off =
+        splash.frameGeometry().center() - splash.screen()->availableGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 2) << "off the centre by " << off.x() << ", " << off.y();
+}
+
+// A widget's text as Qt's label, the style's buttons and frames draw it: in
+// which room, with which flags of QPainter::drawText, cut off beyond the room.
+struct DrawnText {
+    QRect room;
+    int flags = 0;
+    QString text;
+};
+DrawnText drawnText(QWidget& w) {
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+        return {label->contentsRect(), int(label->alignment()) | wrap, label->text()};
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(&w)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        return {frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                               QStyle::SC_GroupBoxLabel, frame),
+                int(frame->alignment()), frame->title()};
+    }
+    auto* button = qobject_cast<QAbstractButton*>(&w);
+    if (button == nullptr) return {};
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool push = qobject_cast<QPushButton*>(button) != nullptr;
+    const QStyle::SubElement contents = push ? QStyle::SE_PushButtonContents
+                                        : qobject_cast<QCheckBox*>(button) != nullptr
+                                            ? QStyle::SE_CheckBoxContents
+                                            : QStyle::SE_RadioButtonContents;
+    return {w.style()->subElementRect(contents, &option, &w),
+            push ? int(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignVCenter, button->text()};
+}
+
+// The pixels of a widget's text that are not seen: the text drawn whole, at
+// the widget's pixel ratio, against what of its room the window shows. A
+// pixel counts from a quarter inked: the faintest edge of a stroke is no text.
+int unseenInk(QWidget& w, const DrawnText& drawn, const QRegion& shown) {
+    const QPoint margin(40, 40);
+    const qreal ratio = w.devicePixelRatioF();
+    const QSize size = (w.size() + QSize(80, 80)) * ratio;
+    QImage ink(size, QImage::Format_ARGB32_Premultiplied);
+    QImage seen(size, QImage::Format_ARGB32_Premultiplied);
+    for (QImage* image : {&ink, &seen}) {
+        image->setDevicePixelRatio(ratio);
+        image->fill(Qt::transparent);
+    }
+    QPainter text(&ink);
+    text.setFont(w.font());
+    text.drawText(drawn.room.translated(margin),
+                  drawn.flags | Qt::TextShowMnemonic | Qt::TextDontClip, drawn.text);
+    QPainter room(&seen);
+    for (const QRect& r : shown.intersected(drawn.room))
+        room.fillRect(r.translated(margin), Qt::black);
+    int unseen = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            unseen += qAlpha(ink.pixel(x, y)) >= 64 && qAlpha(seen.pixel(x, y)) == 0;
+        }
+    }
+    return unseen;
+}
+
+// Every label and caption shows its whole text in the font it is drawn with,
+// inside what its window shows of it: the splash, the main window with each
+// panel open, the game. A control not shown is measured in its own box.
+TEST_F(QtTest, EveryLabelAndCaptionShowsItsWholeText) {
+    const auto expectWhole = [](QWidget& window, const char* state) {
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            const DrawnText drawn = drawnText(*w);
+            if (drawn.text.isEmpty()) continue;
+            const QRegion shown = w->isVisible() ? w->visibleRegion() : QRegion(w->rect());
+            EXPECT_EQ(unseenInk(*w, drawn, shown), 0)
+                << state << ", " << w->objectName().toStdString() << ": "
+                << drawn.text.toStdString() << " in " << w->font().family().toStdString() << " "
+                << w->font().pointSizeF() << " pt";
+        }
+    };
+    app.splashForm().show();
+    expectWhole(views.of(app.splashForm()).window(), "the splash");
+    f.show();
+    f.openSettings.click();
+    f.exitPasswordOn.click();
+    expectWhole(view.window(), "the settings panel");
+    f.openGame.click();
+    expectWhole(views.of(app.gameForm()).window(), "the game");
+    app.gameForm().leave.click();
+    f.slotButton1.click();
+    f.setTaskPassword.click();
+    expectWhole(view.window(), "the task and password panels");
 }
 
 TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {

@@ -37,6 +37,9 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "© 2026 ${PUBLISHER}，GPL-3.0-or-l
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zhongyue.exe"
+; The words below the licence name its button as the button reads, 我接受(I):
+; the Chinese strings of NSIS 3.08 send the reader to a [我同意(I)].
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "如果你接受许可证的条款，请点击 [我接受(I)] 继续安装。你必须在接受后才能安装 $(^NameDA) 。"
 !insertmacro MUI_PAGE_LICENSE "${LICENSES}\COPYING.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <string>
 
@@ -17,5 +18,10 @@ namespace qtview {
 // that is installed.
 QString installedFamilyFor(const std::string& windowsFamily);
 QFont toQFont(const tk::Font& font);
+
+// The pixels that text drawn in a rectangle with these flags (those of
+// QPainter::drawText) inks on a device with this pixel ratio: what lies
+// outside the rectangle is cut off. Empty for text without ink.
+QRect inkOf(const QFont& font, const QRect& rect, int flags, const QString& text, qreal ratio);
 
 }  // namespace qtview

@@ -84,7 +84,11 @@ protected:
     }
     void moveEvent(QMoveEvent* event) override {
         QWidget::moveEvent(event);
-        if (pushing) return;
+        // A window not shown is moved by nobody but the window system, which
+        // places one it has just made as it likes (Windows centres it at Qt's
+        // default size): the model would take that for a place, and never
+        // centre the window.
+        if (pushing || !isVisible()) return;
         const QPoint at = pos() - shifted;
         placed = at;
         if (at.x() == twipsToPixels(form_.left(), dpi) &&
@@ -180,6 +184,8 @@ void FormView::build() {
     linkLabelsToTheirBoxes();
     // Later controls lie on top, as in the design; frames first of all.
     for (const auto& control : form_.controls()) widgets_.at(control.get())->raise();
+    // Frames' captions make room for the controls inside them, now all made.
+    for (const auto& [control, w] : widgets_) keepTextShown(*control, *w);
     applyTabOrder();
     formChanged(tk::Property::DefaultButton);
     pushWindowGeometry();
@@ -208,6 +214,14 @@ void FormView::keepFocusInView() {
         // assistive technology does not hear of it either.
         const bool shown = control->visible() && inView;
         if (w->isVisibleTo(w->parentWidget()) != shown) w->setVisible(shown);
+    }
+}
+
+// A label's text goes in the part of it that its window shows, which
+// follows the geometry of the frames and the window around it.
+void FormView::keepLabelTextsShown() {
+    for (const auto& [control, w] : widgets_) {
+        if (control->kind() == tk::Kind::Label) keepTextShown(*control, *w);
     }
 }
 
@@ -241,6 +255,7 @@ void FormView::pushWindowGeometry() {
     window_->setFixedSize(client + QSize(2 * border, 2 * border));
     if (form_.placed()) window_->move(framePositionToShow());
     window_->pushing = false;
+    keepLabelTextsShown();
 }
 
 // Before it is first shown, a window is put where the model says. The window
@@ -283,6 +298,11 @@ void FormView::showWindow() {
 void FormView::controlChanged(tk::Control& control, tk::Property property) {
     if (QWidget* w = widget(control)) pushProperty(control, *w, property, dpi_);
     if (property == tk::Property::Geometry || property == tk::Property::Visible) keepFocusInView();
+    if (property == tk::Property::Geometry) {
+        keepLabelTextsShown();
+        // A frame's caption keeps clear of the controls inside it.
+        if (const tk::Control* frame = control.parent()) keepTextShown(*frame, *widget(*frame));
+    }
     if ((property == tk::Property::Enabled || property == tk::Property::Visible) &&
         !focusCheckPending_) {
         // After the handler that made the change has finished.

@@ -44,6 +44,7 @@ private:
     void applyTabOrder();
     void linkLabelsToTheirBoxes();
     void keepFocusInView();
+    void keepLabelTextsShown();
     void pushTitle();
     void pushWindowGeometry();
     QPoint framePositionToShow();

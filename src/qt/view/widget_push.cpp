@@ -11,6 +11,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
 
 #include "qt/look/fonts.h"
 #include "qt/look/palette.h"
@@ -23,21 +26,70 @@ namespace qtview {
 
 namespace {
 
-// Text drawn in a stand-in font can be wider than the box it was designed
-// for: a label then takes a smaller size of its font, so nothing is cut off.
-// The text fits on one line, or wrapped within the box's height.
+// The part of a widget that its window shows: its rectangle, clipped by each
+// widget around it in turn, in its own coordinates.
+QRect shownPart(const QWidget& widget) {
+    QRect part = widget.rect();
+    QPoint origin;
+    for (const QWidget* w = &widget; !w->isWindow(); w = w->parentWidget()) {
+        origin += w->pos();
+        part &= w->parentWidget()->rect().translated(-origin);
+    }
+    return part;
+}
+
+// A label draws its text in the part of it that is shown: one that reaches
+// past its window's edge (the game's rules) keeps its text inside the window.
+// Whether that part changed.
+bool drawInShownPart(QLabel& label) {
+    const QRect whole = label.rect();
+    QRect room = shownPart(label);
+    if (room.isEmpty()) room = whole;  // out of view: drawn whole once in view
+    const QMargins margins(room.left() - whole.left(), room.top() - whole.top(),
+                           whole.right() - room.right(), whole.bottom() - room.bottom());
+    if (label.contentsMargins() == margins) return false;
+    label.setContentsMargins(margins);
+    return true;
+}
+
+// Text drawn in a stand-in font can be larger than the box it was designed
+// for: a label then takes a smaller size of its font, so that the ink of its
+// text, on one line or wrapped, lies whole in the label.
 void fitLabelText(const tk::Control& control, QLabel& label) {
     if (control.autoSize() || label.text().isEmpty()) return;
-    const auto fits = [&label](const QFont& font) {
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(label.text()) <= label.width()) return true;
-        const QRect wrapped = metrics.boundingRect(QRect(0, 0, label.width(), 1 << 20),
-                                                   Qt::TextWordWrap, label.text());
-        return wrapped.height() <= label.height();
+    const QRect room = label.contentsRect();
+    const int flags = static_cast<int>(label.alignment()) | Qt::TextWordWrap;
+    const auto fits = [&](const QFont& font) {
+        const QRect ink = inkOf(font, room, flags, label.text(), label.devicePixelRatioF());
+        return ink.isNull() || room.contains(ink);
     };
     QFont font = toQFont(control.font());
     while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
     if (label.font() != font) label.setFont(font);
+}
+
+// A frame's caption sits above the controls inside it; where they leave it
+// less room than its font needs (the check box under 其他设置), it takes a
+// smaller size of its font, so that no control covers its ink.
+void fitFrameCaption(const tk::Control& control, QGroupBox& frame) {
+    if (frame.title().isEmpty()) return;
+    const auto fits = [&frame](const QFont& font) {
+        QStyleOptionGroupBox option;
+        option.initFrom(&frame);
+        option.fontMetrics = QFontMetrics(font);
+        option.text = frame.title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                          QStyle::SC_GroupBoxLabel, &frame);
+        const QRect ink =
+            inkOf(font, title, Qt::AlignLeft, frame.title(), frame.devicePixelRatioF());
+        const QList<QWidget*> inside = frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        return std::none_of(inside.begin(), inside.end(),
+                            [&ink](const QWidget* w) { return w->geometry().intersects(ink); });
+    };
+    QFont font = toQFont(control.font());
+    while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (frame.font() != font) frame.setFont(font);
 }
 
 // A disabled control is greyed, except a locked box (the log) that is
@@ -210,12 +262,25 @@ void pushOne(tk::Control& control, QWidget& widget, tk::Property property, doubl
 void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, double dpi) {
     const QSignalBlocker blocker(&widget);
     pushOne(control, widget, property, dpi);
-    if (auto* label = qobject_cast<QLabel*>(&widget);
-        label != nullptr && control.kind() == tk::Kind::Label &&
-        (property == tk::Property::Caption || property == tk::Property::Geometry ||
-         property == tk::Property::Font)) {
-        fitLabelText(control, *label);
+    if (property != tk::Property::Caption && property != tk::Property::Geometry &&
+        property != tk::Property::Font) {
+        return;
     }
+    if (auto* label = qobject_cast<QLabel*>(&widget);
+        label != nullptr && control.kind() == tk::Kind::Label) {
+        if (property == tk::Property::Geometry) drawInShownPart(*label);
+        fitLabelText(control, *label);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&widget);
+               frame != nullptr && property != tk::Property::Geometry) {
+        fitFrameCaption(control, *frame);
+    }
+}
+
+void keepTextShown(const tk::Control& control, QWidget& widget) {
+    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) fitFrameCaption(control, *frame);
+    auto* label = qobject_cast<QLabel*>(&widget);
+    if (label == nullptr || control.kind() != tk::Kind::Label || control.autoSize()) return;
+    if (drawInShownPart(*label)) fitLabelText(control, *label);
 }
 
 void pushAll(tk::Control& control, QWidget& widget, double dpi) {

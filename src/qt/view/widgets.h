@@ -21,4 +21,9 @@ void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, 
 // Pushes everything.
 void pushAll(tk::Control& control, QWidget& widget, double dpi);
 
+// Text stays whole where it is shown: a label's in the part of the label its
+// window shows, which follows the frames and the window around it; a frame's
+// caption clear of the controls inside it. Called again when those change.
+void keepTextShown(const tk::Control& control, QWidget& widget);
+
 }  // namespace qtview
