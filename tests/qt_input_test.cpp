@@ -116,6 +116,34 @@ TEST_F(QtInputTest, OffViewControlsTakeNoFocusNoKeyAndNoPressUntilInView) {
     EXPECT_FALSE(farAway->hasFocus()) << "a control that leaves the view gives up the focus";
 }
 
+TEST_F(QtInputTest, SpaceOrEnterOnTheFocusedLogIsItsClickAndGoesNoFurther) {
+    probe.setDefaultButton(probe.Inner);
+    probe.Log.setText("一\r\n二\r\n三");
+    auto& log = as<QPlainTextEdit>(probe.Log);
+    log.setFocus();
+    QTest::keyClick(&log, Qt::Key_Down);
+    QTest::keyClick(&log, Qt::Key_Escape);
+    EXPECT_EQ(log.textCursor().blockNumber(), 1) << "the arrows move the caret";
+    EXPECT_EQ(probe.clicks["Log"], 0);
+    QTest::keyClick(&log, Qt::Key_Space);
+    QTest::keyClick(&log, Qt::Key_Return);
+    QTest::keyClick(&log, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(probe.clicks["Log"], 3);
+    EXPECT_EQ(probe.clicks["Inner"], 0) << "not the default button as well";
+    QTest::keyClick(at(probe.Line), Qt::Key_Return);
+    EXPECT_EQ(probe.clicks["Inner"], 1) << "which Enter in a line box does press";
+
+    // After a reminder: the blinking ends, the chosen colours come back.
+    f.show();
+    QApplication::setActiveWindow(&view.window());
+    f.logBox.setBackColor(look::kBlack);
+    f.blinkTimer.setInterval(330);
+    widget(f.logBox)->setFocus();
+    QTest::keyClick(widget(f.logBox), Qt::Key_Return);
+    EXPECT_EQ(f.blinkTimer.interval(), 0);
+    EXPECT_EQ(f.logBox.backColor(), look::kLogOrange);
+}
+
 TEST_F(QtInputTest, TextFromAnyRouteReachesTheModelAndRefusedTextIsTakenBack) {
     auto& line = as<QLineEdit>(probe.Line);
     accessible(&line)->setText(QAccessible::Value, "会议");
