@@ -144,6 +144,36 @@ TEST_F(QtInputTest, SpaceOrEnterOnTheFocusedLogIsItsClickAndGoesNoFurther) {
     EXPECT_EQ(f.logBox.backColor(), look::kLogOrange);
 }
 
+// The focus is a ring two pixels wide at the control's edge, on every kind
+// of control, and nothing else wears it: the default button neither. It is
+// black, or white on a dark control.
+TEST_F(QtInputTest, TheFocusedControlIsRingedUnlikeTheDefaultButton) {
+    probe.setDefaultButton(probe.Inner);
+    const auto ringed = [](QWidget* w, QColor ring = Qt::black) {
+        const QImage shot = w->grab().toImage();
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        for (const QPoint at :
+             {QPoint(0, bottom / 2), QPoint(1, bottom / 2), QPoint(right, bottom / 2),
+              QPoint(right - 1, bottom / 2), QPoint(right / 2, 0), QPoint(right / 2, 1),
+              QPoint(right / 2, bottom), QPoint(right / 2, bottom - 1)}) {
+            if (shot.pixelColor(at) != ring) return false;
+        }
+        return true;
+    };
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    for (const tk::Control* control : std::initializer_list<const tk::Control*>{
+             &probe.Inner, &probe.Line, &probe.Log, &probe.Check, &probe.OptionA, &probe.Combo}) {
+        QWidget* w = at(*control);
+        EXPECT_FALSE(ringed(w)) << control->name() << " without the focus";
+        w->setFocus();
+        ASSERT_TRUE(w->hasFocus());
+        EXPECT_TRUE(ringed(w)) << control->name();
+    }
+    probe.Log.setBackColor(look::kBlack);  // a reminder's alarm
+    at(probe.Log)->setFocus();
+    EXPECT_TRUE(ringed(at(probe.Log), Qt::white));
+}
+
 TEST_F(QtInputTest, TextFromAnyRouteReachesTheModelAndRefusedTextIsTakenBack) {
     auto& line = as<QLineEdit>(probe.Line);
     accessible(&line)->setText(QAccessible::Value, "会议");
