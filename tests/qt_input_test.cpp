@@ -5,6 +5,7 @@
 // Every route by which a person acts on the real widgets (mouse, keys,
 // assistive technology, a widget's own setter) reaches the model through its
 // one check, once, and leaves the widget showing the model's value.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
@@ -264,6 +265,33 @@ TEST_F(QtInputTest, AListThatCannotBeReachedKeepsTheModelsSelection) {
     emit combo.activated(1);
     EXPECT_EQ(probe.Combo.listIndex(), 1);
     EXPECT_EQ(probe.clicks["Combo"], 1);
+}
+
+// As Qt's and GTK's lists: opened by an action, its popup list its child.
+TEST_F(QtInputTest, AListOpensByItsActionsAndHoldsItsPopupWithTheItems) {
+    auto& combo = as<QComboBox>(probe.Combo);
+    QAccessibleInterface* list = accessible(&combo);
+    QAccessibleActionInterface* actions = list->actionInterface();
+    ASSERT_EQ(list->childCount(), 1);
+    QAccessibleInterface* popup = list->child(0);
+    EXPECT_EQ(popup->object(), static_cast<QObject*>(combo.view()));
+    EXPECT_EQ(popup->parent(), list);
+    EXPECT_EQ(list->indexOfChild(popup), 0);
+    ASSERT_EQ(popup->childCount(), 2);
+    EXPECT_EQ(popup->child(1)->text(QAccessible::Name), "二");
+
+    for (const QString& action : {QAccessibleActionInterface::pressAction(),
+                                  QAccessibleActionInterface::showMenuAction()}) {
+        ASSERT_TRUE(actions->actionNames().contains(action));
+        actions->doAction(action);
+        EXPECT_TRUE(combo.view()->isVisible()) << action.toStdString();
+        EXPECT_TRUE(list->state().expanded);
+        actions->doAction(action);
+        EXPECT_FALSE(combo.view()->isVisible()) << "the same action closes it";
+    }
+    probe.Outer.setEnabled(false);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(combo.view()->isVisible()) << "a list that cannot be used does not open";
 }
 
 TEST_F(QtInputTest, AssistiveTechnologyHearsWindowsPanelsAndRowsByTheirOwnNames) {
