@@ -40,10 +40,11 @@ void drawFocusRing(QPainter& painter, const QStyleOption& option, QPalette::Colo
     fillBorder(painter, option.rect, kFocusRing, dark ? Qt::white : Qt::black);
 }
 
-// Fusion draws the element as if it had no focus; the ring goes on top.
+// Fusion draws the element as if it had no focus, `inset` pixels in from the
+// sides; the ring goes on top.
 template <class Option, class Draw>
 void drawWithFocusRing(const QStyleOption& option, QPainter& painter, QPalette::ColorRole surface,
-                       Draw draw) {
+                       Draw draw, int inset = 0) {
     const auto* given = qstyleoption_cast<const Option*>(&option);
     if (given == nullptr) {
         draw(&option);
@@ -51,6 +52,7 @@ void drawWithFocusRing(const QStyleOption& option, QPainter& painter, QPalette::
     }
     Option unfocused = *given;
     unfocused.state &= ~QStyle::State_HasFocus;
+    unfocused.rect.adjust(inset, 0, -inset, 0);
     draw(&unfocused);
     if (focused(option)) drawFocusRing(painter, option, surface);
 }
@@ -108,7 +110,9 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
             break;
         case CE_CheckBox:
         case CE_RadioButton:
-            drawWithFocusRing<QStyleOptionButton>(*option, *painter, QPalette::Window, draw);
+            // The box or circle sits at the very left: inside the ring, not under it.
+            drawWithFocusRing<QStyleOptionButton>(*option, *painter, QPalette::Window, draw,
+                                                  kFocusRing);
             break;
         case CE_ShapedFrame:
             QProxyStyle::drawControl(element, option, painter, widget);
