@@ -96,8 +96,9 @@ protected:
         const bool clickKey =
             key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
         if (!clickKey || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-        // A key held down clicks once.
-        if (!key.isAutoRepeat()) control_.click();
+        // Repeats click too: Wine calls the first Enter after a box that
+        // closed on Enter a repeat. Clicking the log again changes nothing.
+        control_.click();
         return true;
     }
 
