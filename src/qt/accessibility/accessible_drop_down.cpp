@@ -7,59 +7,15 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QPointer>
-#include <vector>
 
 namespace qtview {
 
 namespace {
 
-// One item of a list: a list item named by its text.
-class AccessibleDropDownItem : public QAccessibleInterface {
-public:
-    AccessibleDropDownItem(QComboBox& list, int row) : list_(&list), row_(row) {}
-
-    bool isValid() const override { return list_ != nullptr && row_ < list_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return list_ != nullptr ? list_->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(list_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? list_->itemText(row_) : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {list_->mapToGlobal(QPoint(0, 0)), list_->size()}; }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        const bool chosen = row_ == list_->currentIndex();
-        state.selectable = true;
-        state.selected = chosen;
-        state.focusable = true;
-        state.focused = chosen && list_->hasFocus();
-        state.invisible = !list_->isVisible();
-        return state;
-    }
-
-private:
-    QPointer<QComboBox> list_;
-    int row_;
-};
-
 class AccessibleDropDown : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleDropDown(QComboBox& list)
         : QAccessibleWidget(&list, QAccessible::ComboBox) {}
-    ~AccessibleDropDown() override {
-        for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
-    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -77,22 +33,39 @@ public:
         return state;
     }
 
-    int childCount() const override { return list().count(); }
+    // Its popup list is its one child, and the items that list's children,
+    // as Qt and GTK have them: a client can read them all, open or closed.
+    int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= list().count()) return nullptr;
-        while (items_.size() <= static_cast<std::size_t>(index)) {
-            items_.push_back(QAccessible::registerAccessibleInterface(
-                new AccessibleDropDownItem(list(), static_cast<int>(items_.size()))));
-        }
-        return QAccessible::accessibleInterface(items_[static_cast<std::size_t>(index)]);
+        return index == 0 ? QAccessible::queryAccessibleInterface(list().view()) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            if (QAccessible::accessibleInterface(items_[i]) == child) return static_cast<int>(i);
-        }
-        return -1;
+        return child != nullptr && child->object() == list().view() ? 0 : -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    // Opening the list, as Qt's lists offer it, for the clients that work a
+    // list by its actions (switch and voice control, test automation). A
+    // list that cannot be used does not open; a chosen item still reaches
+    // the program through the list's own choice.
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    QString localizedActionDescription(const QString& action) const override {
+        if (action == showMenuAction() || action == pressAction()) {
+            return QComboBox::tr("Open the combo box selection popup");
+        }
+        return QAccessibleWidget::localizedActionDescription(action);
+    }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+        } else if (list().view()->isVisible()) {
+            list().hidePopup();
+        } else if (list().isEnabled() && list().isVisible()) {
+            list().showPopup();
+        }
+    }
 
     // The chosen item as read-only text.
     QString text(int start, int end) const override { return chosen().mid(start, end - start); }
@@ -115,8 +88,6 @@ public:
 private:
     QComboBox& list() const { return *static_cast<QComboBox*>(widget()); }
     QString chosen() const { return list().currentText(); }
-
-    mutable std::vector<QAccessible::Id> items_;
 };
 
 }  // namespace
@@ -128,9 +99,14 @@ QAccessibleInterface* accessibleDropDown(const QString&, QObject* object) {
 }
 
 void announceChoice(QComboBox& list) {
-    if (!QAccessible::isActive() || !list.hasFocus() || list.view()->isVisible()) return;
-    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(&list);
-    QAccessibleInterface* item = self != nullptr ? self->child(list.currentIndex()) : nullptr;
+    if (!QAccessible::isActive() || !list.hasFocus() || list.view()->isVisible() ||
+        list.currentIndex() < 0) {
+        return;
+    }
+    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(list.view());
+    QAccessibleTableInterface* items = popup != nullptr ? popup->tableInterface() : nullptr;
+    QAccessibleInterface* item =
+        items != nullptr ? items->cellAt(list.currentIndex(), list.modelColumn()) : nullptr;
     if (item == nullptr) return;
     QAccessibleEvent focused(item, QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);

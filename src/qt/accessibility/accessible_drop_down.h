@@ -15,8 +15,8 @@ namespace qtview {
 // What assistive technology knows of a drop-down list. Qt names a list on
 // Linux by its chosen item and leaves its own name to a label beside it; here
 // the list is called by its accessible name, its chosen item is its value
-// (and its text, where a screen reader looks for the value), and its items
-// are its children, as a screen reader knows them from other toolkits.
+// (and its text, where a screen reader looks for the value); it opens by its
+// actions and holds its popup list with the items, as Qt's own lists do.
 QAccessibleInterface* accessibleDropDown(const QString& className, QObject* object);
 
 // A person changed the chosen item of the list that has the focus: the item

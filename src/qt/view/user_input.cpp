@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -78,6 +79,32 @@ void watchMouse(tk::Control& control, QWidget& widget) {
         area->viewport()->installEventFilter(feed);
     }
 }
+
+// Space or Enter on a locked box that has the focus (the log after a
+// reminder) is the keyboard's click on it, as a button takes the two: the
+// click that ends the log's blinking. Enter then goes no further, to the
+// window's default button; every other key keeps its meaning, the arrows
+// move the caret.
+class KeyClickFeed : public QObject {
+public:
+    KeyClickFeed(tk::Control& control, QObject* parent) : QObject(parent), control_(control) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool clickKey =
+            key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        if (!clickKey || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        // Repeats click too: Wine calls the first Enter after a box that
+        // closed on Enter a repeat. Clicking the log again changes nothing.
+        control_.click();
+        return true;
+    }
+
+private:
+    tk::Control& control_;
+};
 
 // Text, value and chosen item are no sizes: their push needs no DPI.
 void showModelValue(tk::Control& control, QWidget& widget, tk::Property property) {
@@ -167,6 +194,7 @@ void leadInputToModel(tk::Control& control, QWidget& widget) {
         leadTextToModel(static_cast<tk::TextBox&>(control), *line);
     } else if (auto* text = dynamic_cast<TextArea*>(&widget)) {
         leadTextToModel(static_cast<tk::TextBox&>(control), *text);
+        if (text->isReadOnly()) text->installEventFilter(new KeyClickFeed(control, text));
     }
 }
 
