@@ -60,6 +60,8 @@ void fitLabelText(const tk::Control& control, QLabel& label) {
     const QRect room = label.contentsRect();
     const int flags = static_cast<int>(label.alignment()) | Qt::TextWordWrap;
     const auto fits = [&](const QFont& font) {
+        // The lines' box holds their ink: where it fits, nothing need be drawn.
+        if (room.contains(QFontMetrics(font).boundingRect(room, flags, label.text()))) return true;
         const QRect ink = inkOf(font, room, flags, label.text(), label.devicePixelRatioF());
         return ink.isNull() || room.contains(ink);
     };
@@ -81,11 +83,16 @@ void fitFrameCaption(const tk::Control& control, QGroupBox& frame) {
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                           QStyle::SC_GroupBoxLabel, &frame);
-        const QRect ink =
-            inkOf(font, title, Qt::AlignLeft, frame.title(), frame.devicePixelRatioF());
         const QList<QWidget*> inside = frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        return std::none_of(inside.begin(), inside.end(),
-                            [&ink](const QWidget* w) { return w->geometry().intersects(ink); });
+        const auto clearOf = [&inside](const QRect& text) {
+            return std::none_of(inside.begin(), inside.end(), [&text](const QWidget* w) {
+                return w->geometry().intersects(text);
+            });
+        };
+        // The caption's box holds its ink: where nothing covers the box, nothing
+        // need be drawn.
+        return clearOf(title) ||
+               clearOf(inkOf(font, title, Qt::AlignLeft, frame.title(), frame.devicePixelRatioF()));
     };
     QFont font = toQFont(control.font());
     while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -289,8 +296,10 @@ void pushAll(tk::Control& control, QWidget& widget, double dpi) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         edit->setAlignment(toQt(control.alignment()));
     }
+    // The caption after the geometry: a label's text is fitted once, to its
+    // own size, not first to a new widget's default one.
     for (tk::Property property :
-         {tk::Property::Font, tk::Property::Caption, tk::Property::Geometry,
+         {tk::Property::Font, tk::Property::Geometry, tk::Property::Caption,
           tk::Property::BackColor, tk::Property::Value, tk::Property::MousePointer,
           tk::Property::Enabled, tk::Property::Visible}) {
         pushProperty(control, widget, property, dpi);
