@@ -155,15 +155,15 @@ Function scopePage
     !insertmacro MUI_HEADER_TEXT "选择安装方式" "为谁安装$(^NameDA)，登录时是否启动它。"
     nsDialogs::Create 1018
     Pop $0
-    ${NSD_CreateRadioButton} 0 0 100% 12u "为这台电脑的所有用户安装（需要管理员权限）"
+    ${NSD_CreateRadioButton} 0 0 100% 12u "为这台电脑的所有用户安装（需要管理员权限）(&A)"
     Pop $everyoneChoice
     ${NSD_CreateLabel} 12u 13u -12u 10u "装在 Program Files 里，每个用户的开始菜单里都有它。"
     Pop $0
-    ${NSD_CreateRadioButton} 0 32u 100% 12u "只为我安装（不需要管理员权限）"
+    ${NSD_CreateRadioButton} 0 32u 100% 12u "只为我安装（不需要管理员权限）(&M)"
     Pop $onlyMeChoice
     ${NSD_CreateLabel} 12u 45u -12u 10u "装在你自己的程序文件夹里，只有你的开始菜单里有它。"
     Pop $0
-    ${NSD_CreateCheckBox} 0 70u 100% 12u "登录 Windows 时自动启动钟约系统"
+    ${NSD_CreateCheckBox} 0 70u 100% 12u "登录 Windows 时自动启动钟约系统(&S)"
     Pop $loginChoice
     ${If} $allUsers == 1
         ${NSD_Check} $everyoneChoice
