@@ -106,6 +106,11 @@ Function .onInit
     StrCpy $elevated $0
     ${If} $elevated == 1
         StrCpy $allUsers 1
+        ${If} $isAdmin == 0
+            MessageBox MB_OK|MB_ICONSTOP "为所有用户安装需要管理员权限。" /SD IDOK
+            SetErrorLevel 740
+            Quit
+        ${EndIf}
     ${EndIf}
     Call applyScope
     ${If} ${Silent}
@@ -120,10 +125,6 @@ FunctionEnd
 Function elevateSilently
     ${If} $isAdmin == 1
         Return
-    ${EndIf}
-    ${If} $elevated == 1
-        SetErrorLevel 740
-        Quit
     ${EndIf}
     StrCpy $0 "/Elevated $R0"
     Call runElevated
