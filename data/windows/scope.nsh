@@ -127,6 +127,10 @@ Function elevateSilently
         Return
     ${EndIf}
     StrCpy $0 "/Elevated $R0"
+    ; The installer keeps /D= out of its parameters; it goes last again.
+    ${If} $givenDir != ""
+        StrCpy $0 "$0 /D=$givenDir"
+    ${EndIf}
     Call runElevated
     ${If} $0 == ""
         StrCpy $0 740
