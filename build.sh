@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev qt6-translations-l10n
           libgtest-dev fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-noto-color-emoji
           libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
-          xvfb openbox mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace xsettingsd
+          xvfb openbox python3-xdg mutter kwin-x11 dbus-daemon ibus ibus-libpinyin xdotool x11-utils xclip strace xsettingsd
           x11-session-utils x11-xserver-utils libfaketime
           orca speech-dispatcher-espeak-ng espeak-ng at-spi2-core
           desktop-file-utils appstream lintian reuse

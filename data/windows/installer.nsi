@@ -4,15 +4,17 @@
 
 ; The Windows installer: makensis -INPUTCHARSET UTF8 -DVERSION=1.0 -DEXE=zhongyue.exe
 ;   -DICON=zhongyue.ico -DLICENSES=folder -DOUT=zhongyue-setup.exe installer.nsi
-; For every user of the machine, into Program Files, with a Start-menu
-; shortcut and an entry in Add/Remove Programs; /S installs and uninstalls
-; without a question. The uninstaller takes away all that it put down.
+; For everyone or just for the person installing (scope.nsh), with a
+; Start-menu shortcut, an entry in Add/Remove Programs and, when chosen, a
+; shortcut that starts the program at login; /S installs and uninstalls
+; without a question. The uninstaller takes away all that its install put down.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 ; No file times inside: two builds give the same bytes.
 SetDateSave off
-RequestExecutionLevel admin
+; No administrator is asked for before the choice that needs one.
+RequestExecutionLevel user
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
@@ -23,7 +25,6 @@ RequestExecutionLevel admin
 
 Name "${NAME}"
 OutFile "${OUT}"
-InstallDir "$PROGRAMFILES64\${NAME}"
 BrandingText "${NAME} ${VERSION}"
 
 VIProductVersion "${VERSION}.0.0"
@@ -36,20 +37,43 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "© 2026 ${PUBLISHER}，GPL-3.0-or-l
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\zhongyue.exe"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION startProgram
 ; The words below the licence name its button as the button reads, 我接受(I):
 ; the Chinese strings of NSIS 3.08 send the reader to a [我同意(I)].
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "如果你接受许可证的条款，请点击 [我接受(I)] 继续安装。你必须在接受后才能安装 $(^NameDA) 。"
+!define MUI_PAGE_CUSTOMFUNCTION_PRE skipWhenElevated
 !insertmacro MUI_PAGE_LICENSE "${LICENSES}\COPYING.txt"
+Page custom scopePage scopePageLeave
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW noWayBackWhenElevated
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
+!include "scope.nsh"
+
+; Started by the copy that has an administrator's rights, the program would
+; have them too: Explorer, which runs as the person, starts it instead.
+Function startProgram
+    ${If} $elevated == 1
+        Exec '"$WINDIR\explorer.exe" "$INSTDIR\zhongyue.exe"'
+    ${Else}
+        Exec '"$INSTDIR\zhongyue.exe"'
+    ${EndIf}
+FunctionEnd
+
+Var madeParentFolder
 
 Section
-    SetShellVarContext all
+    ; The folder that holds the person's own programs, when this install
+    ; makes it, goes with the uninstall.
+    ${GetParent} "$INSTDIR" $0
+    StrCpy $madeParentFolder 0
+    ${IfNot} ${FileExists} "$0\*.*"
+        StrCpy $madeParentFolder 1
+    ${EndIf}
     SetOutPath "$INSTDIR"
     File "${EXE}"
     SetOutPath "$INSTDIR\licenses"
@@ -57,26 +81,39 @@ Section
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\zhongyue.exe"
+    ${If} $startAtLogin == 1
+        CreateShortcut "$SMSTARTUP\${NAME}.lnk" "$INSTDIR\zhongyue.exe"
+    ${Else}
+        Delete "$SMSTARTUP\${NAME}.lnk"
+    ${EndIf}
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zhongyue.exe,0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zhongyue.exe,0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
+    ${If} $madeParentFolder == 1
+        WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "MadeParentFolder" 1
+    ${EndIf}
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
-    SetShellVarContext all
     Delete "$SMPROGRAMS\${NAME}.lnk"
+    Delete "$SMSTARTUP\${NAME}.lnk"
     Delete "$INSTDIR\zhongyue.exe"
     RMDir /r "$INSTDIR\licenses"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ReadRegDWORD $0 SHCTX "${UNINSTALL_KEY}" "MadeParentFolder"
+    ${If} $0 == 1
+        ${GetParent} "$INSTDIR" $0
+        RMDir "$0"
+    ${EndIf}
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
