@@ -12,7 +12,7 @@
 #include "forms/identity.h"
 #include "launch/program_on_qt.h"
 #include "qt/startup/application.h"
-#include "qt/startup/session.h"
+#include "qt/startup/desktop.h"
 
 int launch(int argc, char** argv) {
     // Qt keeps pointers into its command line for as long as it runs.

@@ -11,10 +11,10 @@
 #include <QTranslator>
 
 #include "qt/accessibility/accessible_drop_down.h"
+#include "qt/accessibility/accessible_window.h"
 #include "qt/accessibility/notice_mediator.h"
 #include "qt/look/fonts.h"
 #include "qt/look/program_style.h"
-#include "qt/view/form_view.h"
 #include "qt/view/user_input.h"
 
 namespace qtview {

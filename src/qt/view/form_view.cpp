@@ -4,8 +4,6 @@
 
 #include "qt/view/form_view.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +15,7 @@
 #include <algorithm>
 
 #include "qt/accessibility/accessible_names.h"
+#include "qt/accessibility/accessible_window.h"
 #include "qt/look/artwork.h"
 #include "qt/look/palette.h"
 #include "qt/twips.h"
@@ -29,7 +28,7 @@
 namespace qtview {
 
 // The top-level widget: hands closing, Enter and moves by the user to the model.
-class FormWindow : public QWidget {
+class FormWindow : public QWidget, public KnownAsWindow {
 public:
     explicit FormWindow(tk::Form& form) : form_(form) {}
     double dpi = 96;
@@ -120,13 +119,6 @@ void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
 }
 
 }  // namespace
-
-QAccessibleInterface* accessibleFormWindow(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<FormWindow*>(object)) {
-        return new QAccessibleWidget(window, QAccessible::Window);
-    }
-    return nullptr;
-}
 
 FormView::FormView(tk::Form& form, std::function<const QScreen*()> homeScreen)
     : form_(form), homeScreen_(std::move(homeScreen)) {

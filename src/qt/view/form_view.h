@@ -11,15 +11,9 @@
 
 #include "toolkit/form.h"
 
-class QAccessibleInterface;
-
 namespace qtview {
 
 class FormWindow;
-
-// Assistive technology knows a top-level window of the program as a window,
-// not as an anonymous filler: the factory that tells it so.
-QAccessibleInterface* accessibleFormWindow(const QString& className, QObject* object);
 
 // The real window of a form: one widget per control, kept in step with the
 // model by observing it. Positions and sizes follow the model's twips at the

@@ -4,146 +4,27 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStaticText>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
-#include <QtMath>
 
 #include "qt/accessibility/accessible_drop_down.h"
-#include "qt/look/artwork.h"
 #include "qt/model_text.h"
 #include "qt/view/user_input.h"
 #include "qt/view/widgets.h"
 #include "qt/widgets/character_limit.h"
+#include "qt/widgets/drop_down.h"
+#include "qt/widgets/frame_box.h"
+#include "qt/widgets/growing_label.h"
 #include "qt/widgets/password_box.h"
+#include "qt/widgets/picture_box.h"
 #include "qt/widgets/text_area.h"
 
 namespace qtview {
 
 namespace {
-
-// A frame drawn as the interface was designed: an etched rectangle whose top
-// line runs through the middle of the caption, the caption in the frame's
-// text colour over the frame's background.
-class FrameBox : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QFontMetrics metrics(font());
-        const int captionMiddle = title().isEmpty() ? 0 : metrics.height() / 2;
-        const QRect box = rect().adjusted(0, captionMiddle, -2, -2);
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawRect(box);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawRect(box.translated(1, 1));
-        if (title().isEmpty()) return;
-        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
-        p.fillRect(caption, palette().color(QPalette::Window));
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
-        p.drawText(caption, Qt::AlignCenter, title());
-    }
-};
-
-// A label that grows with its one line of text (the heading that shows the
-// clock). The line is laid out once when the text or font changes, and both
-// the label's size and its painting use that layout: the clock's label is
-// drawn every second.
-class GrowingLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    QSize sizeHint() const override {
-        const QSizeF text = line().size();
-        const QMargins margins = contentsMargins();
-        return {qCeil(text.width()) + margins.left() + margins.right(),
-                qCeil(text.height()) + margins.top() + margins.bottom()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QSizeF size = line().size();
-        const QRect area = contentsRect();
-        const Qt::Alignment align = alignment();
-        qreal x = area.left();
-        if (align & Qt::AlignHCenter) x += (area.width() - size.width()) / 2;
-        if (align & Qt::AlignRight) x += area.width() - size.width();
-        qreal y = area.top() + (area.height() - size.height()) / 2;
-        if (align & Qt::AlignTop) y = area.top();
-        if (align & Qt::AlignBottom) y = area.bottom() + 1 - size.height();
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
-        p.drawStaticText(QPointF(x, y), line());
-    }
-
-private:
-    const QStaticText& line() const {
-        if (line_.text() != text() || lineFont_ != font()) {
-            line_.setText(text());
-            line_.setTextFormat(Qt::PlainText);
-            line_.prepare(QTransform(), font());
-            lineFont_ = font();
-        }
-        return line_;
-    }
-
-    mutable QStaticText line_;
-    mutable QFont lineFont_;
-};
-
-// A picture stretched to its box, drawn afresh for the box's size in device
-// pixels, so that it is as sharp at 200 % as at 100 %.
-class PictureBox : public QWidget {
-public:
-    PictureBox(std::string name, QWidget* parent) : QWidget(parent), name_(std::move(name)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        const qreal ratio = devicePixelRatioF();
-        const QSize pixels = size() * ratio;
-        if (drawn_.size() != pixels) {
-            drawn_ = artwork(name_, pixels);
-            drawn_.setDevicePixelRatio(ratio);
-        }
-        QPainter(this).drawPixmap(0, 0, drawn_);
-    }
-
-private:
-    std::string name_;
-    QPixmap drawn_;
-};
-
-// A drop-down list whose text field is filled with the list's own back
-// colour, as designed, rather than the style's shaded button face.
-class DropDownWidget : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                    QStyle::SC_ComboBoxEditField, this);
-        painter.fillRect(field, palette().color(QPalette::Base));
-        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
-    }
-};
 
 QWidget* createTextBox(tk::TextBox& box, QWidget* parent) {
     if (box.multiLine()) {

@@ -11,12 +11,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionGroupBox>
-#include <algorithm>
 
 #include "qt/look/fonts.h"
 #include "qt/look/palette.h"
+#include "qt/look/text_fit.h"
 #include "qt/model_text.h"
 #include "qt/twips.h"
 #include "qt/view/widgets.h"
@@ -50,53 +48,6 @@ bool drawInShownPart(QLabel& label) {
     if (label.contentsMargins() == margins) return false;
     label.setContentsMargins(margins);
     return true;
-}
-
-// Text drawn in a stand-in font can be larger than the box it was designed
-// for: a label then takes a smaller size of its font, so that the ink of its
-// text, on one line or wrapped, lies whole in the label.
-void fitLabelText(const tk::Control& control, QLabel& label) {
-    if (control.autoSize() || label.text().isEmpty()) return;
-    const QRect room = label.contentsRect();
-    const int flags = static_cast<int>(label.alignment()) | Qt::TextWordWrap;
-    const auto fits = [&](const QFont& font) {
-        // The lines' box holds their ink: where it fits, nothing need be drawn.
-        if (room.contains(QFontMetrics(font).boundingRect(room, flags, label.text()))) return true;
-        const QRect ink = inkOf(font, room, flags, label.text(), label.devicePixelRatioF());
-        return ink.isNull() || room.contains(ink);
-    };
-    QFont font = toQFont(control.font());
-    while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (label.font() != font) label.setFont(font);
-}
-
-// A frame's caption sits above the controls inside it; where they leave it
-// less room than its font needs (the check box under 其他设置), it takes a
-// smaller size of its font, so that no control covers its ink.
-void fitFrameCaption(const tk::Control& control, QGroupBox& frame) {
-    if (frame.title().isEmpty()) return;
-    const auto fits = [&frame](const QFont& font) {
-        QStyleOptionGroupBox option;
-        option.initFrom(&frame);
-        option.fontMetrics = QFontMetrics(font);
-        option.text = frame.title();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                          QStyle::SC_GroupBoxLabel, &frame);
-        const QList<QWidget*> inside = frame.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        const auto clearOf = [&inside](const QRect& text) {
-            return std::none_of(inside.begin(), inside.end(), [&text](const QWidget* w) {
-                return w->geometry().intersects(text);
-            });
-        };
-        // The caption's box holds its ink: where nothing covers the box, nothing
-        // need be drawn.
-        return clearOf(title) ||
-               clearOf(inkOf(font, title, Qt::AlignLeft, frame.title(), frame.devicePixelRatioF()));
-    };
-    QFont font = toQFont(control.font());
-    while (font.pointSizeF() > 6 && !fits(font)) font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (frame.font() != font) frame.setFont(font);
 }
 
 // A disabled control is greyed, except a locked box (the log) that is
@@ -276,18 +227,20 @@ void pushProperty(tk::Control& control, QWidget& widget, tk::Property property, 
     if (auto* label = qobject_cast<QLabel*>(&widget);
         label != nullptr && control.kind() == tk::Kind::Label) {
         if (property == tk::Property::Geometry) drawInShownPart(*label);
-        fitLabelText(control, *label);
+        if (!control.autoSize()) fitLabelText(*label, toQFont(control.font()));
     } else if (auto* frame = qobject_cast<QGroupBox*>(&widget);
                frame != nullptr && property != tk::Property::Geometry) {
-        fitFrameCaption(control, *frame);
+        fitFrameCaption(*frame, toQFont(control.font()));
     }
 }
 
 void keepTextShown(const tk::Control& control, QWidget& widget) {
-    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) fitFrameCaption(control, *frame);
+    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        fitFrameCaption(*frame, toQFont(control.font()));
+    }
     auto* label = qobject_cast<QLabel*>(&widget);
     if (label == nullptr || control.kind() != tk::Kind::Label || control.autoSize()) return;
-    if (drawInShownPart(*label)) fitLabelText(control, *label);
+    if (drawInShownPart(*label)) fitLabelText(*label, toQFont(control.font()));
 }
 
 void pushAll(tk::Control& control, QWidget& widget, double dpi) {

@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "qt/startup/desktop.h"
 #include "qt/startup/display_check.h"
-#include "qt/startup/session.h"
 
 namespace qtview {
 

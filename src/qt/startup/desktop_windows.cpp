@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "qt/startup/session.h"
+#include "qt/startup/desktop.h"
 
 namespace qtview {
 
