@@ -34,7 +34,7 @@ double waiting(int ms, const std::function<void(LiveApp&)>& blink, QSize& logAre
                Clock clock = Clock::On) {
     LiveApp live;
     MainForm& f = live.app.mainForm();
-    const double now = live.services.clock.secondsSinceMidnight();
+    const double now = live.services.clock.now().local.secondsOfDay;
     for (int slot = 1; slot <= 4; ++slot) live.startTask(slot, tk::clockTextAt(now + 7200 + slot));
     if (clock == Clock::On) f.titleClock.setInterval(1000);
     f.logBox.setBackColor(0x000000);

@@ -202,4 +202,55 @@ TEST_F(DeliveryTest, PastedTextCannotForgeAnEntryAndOtherTextArrivesWhole) {
     EXPECT_EQ(log.find("->任务3开始"), std::string::npos) << "no entry forged";
 }
 
+constexpr std::int64_t kHour = 3'600'000;
+constexpr std::int64_t kDay = 24 * kHour;
+// An hour ahead of UTC; on day 1 summer time begins at 02:00 (01:59:59, then
+// 03:00:00), on day 2 it ends at 03:00 (02:59:59, then 02:00:00).
+const tk::testing::Zone kBerlin = tk::testing::summerTimeZone(kDay + kHour, 2 * kDay + kHour);
+
+TEST_F(DeliveryTest, DurationIsRealTimeAcrossSummerTimeAndAZoneChangeAlsoIn2038And2100) {
+    p.time.setZone(kBerlin);
+    const std::tuple<std::int64_t, std::string, std::string> cases[] = {
+        {kDay + kHour - 12'000, "03:00:28", "03:00:28"},      // from 01:59:48 in spring
+        {2 * kDay + kHour - 15'000, "02:00:25", "02:00:25"},  // from 02:59:45 in autumn
+        {2'147'483'630'000, "04:14:30", "04:14:30"},          // 2038-01-19 04:13:50
+        {4'102'444'780'000, "01:00:20", "01:00:20"},          // 2100-01-01 00:59:40
+        {3 * kDay, "01:00:40", "00:00:40"}};                  // then flown an hour west
+    for (const auto& [startMs, due, reported] : cases) {
+        p.time.moveWallClock(startMs - p.time.now().realMs);
+        startTask(1, "00:00:40", {.duration = true});
+        EXPECT_EQ(p.boxes.last().text, "任务1将在以下时间进行提醒：\r\n" + due);
+        if (due != reported) p.time.setZone({});
+        ASSERT_TRUE(User::click(f.slotButton1) && User::click(f.taskInfo));
+        EXPECT_NE(topEntry().find("任务剩余时间：0:0:40"), std::string::npos) << due;
+        ASSERT_TRUE(User::click(f.continueTask));
+        p.time.advance(39'000);
+        EXPECT_TRUE(app.tasks().isRunning(1)) << due << " not early";
+        p.time.advance(1'000);
+        EXPECT_EQ(topEntry(), report(reported, "任务1", "开会")) << due;
+    }
+}
+
+TEST_F(DeliveryTest, ClockTimeComesTheNextTimeTheClockShowsItAfterTheClockOrItsZoneMoves) {
+    p.time.setZone(kBerlin);
+    p.time.setTimeOfDay(23, 0, 0, 500);  // a clock 8 hours fast
+    startTask(1, "16:00:00");
+    p.time.moveWallClock(-(7 * kHour + 60'000));  // set right: 15:59:00.5 the same day
+    p.time.setTimeOfDay(16, 0, 0, 900);
+    EXPECT_EQ(topEntry(), report("16:00:00", "任务1", "开会")) << "today, on time";
+    p.time.setTimeOfDay(1, 59, 0, 500);
+    startTask(2, "02:30:00");  // in the hour summer time skips
+    p.time.setTimeOfDay(3, 0, 0, 900);
+    EXPECT_EQ(topEntry(), report("03:00:00", "任务2", "开会", "原定时间：02:30:00，晚了30分钟"));
+    p.time.setTimeOfDay(2, 10, 0, 500);
+    startTask(3, "02:30:00");  // in the hour that repeats
+    p.time.advance(2 * kHour);
+    EXPECT_EQ(reminderBoxes(3), 1) << "once, the first time";
+    p.time.setTimeOfDay(17, 0, 0, 500);
+    startTask(4, "16:00:00");
+    p.time.setZone({{0, -kHour}});  // flown two hours west: 15:00:00.5
+    p.time.setTimeOfDay(16, 0, 0, 900);
+    EXPECT_EQ(topEntry(), report("16:00:00", "任务4", "开会")) << "today, on time";
+}
+
 }  // namespace

@@ -139,13 +139,14 @@ slot1=" 847 787"; hide=" 847 1787"; settings=" 2167 1787"; quit=" 4687 1787"
 content=" 3427 1755"
 
 # A task in slot 1 due at the time of day `seconds` from now, by the keyboard
-# inside the task panel.
+# inside the task panel; with `duration`, after that many seconds (under 60).
 task_due_in() {
     click "$main" $slot1
     click "$main" $content
     xdotool type --delay 80 "e2e"
     keys Tab Tab  # the hour's list
     due=$(date -d "+$1 sec" +%H:%M:%S)
+    [ "$2" = duration ] && { click "$main" 1147 2435; keys Tab; due=00:00:$1; }  # 经过时间提醒
     xdotool type --delay 80 "${due%%:*}"; keys Tab
     due_minutes=${due#*:}; xdotool type --delay 80 "${due_minutes%:*}"; keys Tab
     xdotool type --delay 80 "${due##*:}"; keys Return  # 开始任务

@@ -150,7 +150,7 @@ TEST_F(DisplaySettingsTest, ClickOnTheLogAfterAReminderFollowsTheSwitches) {
             ASSERT_TRUE(User::choose(f.textColourList, "白"));
         }
         close();
-        startTask(1, tk::clockTextAt(p.time.secondsSinceMidnight() + 2));
+        startTask(1, tk::clockTextAt(p.time.now().local.secondsOfDay + 2));
         p.time.advance(3000);
         ASSERT_EQ(f.blinkTimer.interval(), 330) << "blinking";
         ASSERT_TRUE(User::click(f.logBox));
@@ -164,7 +164,7 @@ TEST_F(DisplaySettingsTest, ClickOnTheLogAfterAReminderFollowsTheSwitches) {
 TEST_F(DisplaySettingsTest, ClickOnTheLogKeepsTheAlarmColoursOfASwitchWithNothingChosen) {
     ASSERT_TRUE(User::click(f.logBackColour));
     close();
-    startTask(1, tk::clockTextAt(p.time.secondsSinceMidnight() + 2));
+    startTask(1, tk::clockTextAt(p.time.now().local.secondsOfDay + 2));
     p.time.advance(3000);
     const tk::Color blinked = f.logBox.foreColor();
     ASSERT_TRUE(User::click(f.logBox));

@@ -33,14 +33,14 @@
 // test says so: advance() lets time pass, running each wake-up as it falls due
 // with the wall clock at that moment; moveWallClock() sets the clock alone, as
 // a person or a machine waking from sleep does, and leaves the wake-ups, which
-// count real time, where they were. Also the program's clock, whose days begin
-// at the epoch.
+// count real time, where they were. Also the program's clock, on UTC.
 class ManualTime : public qtview::TimeSource, public tk::Clock {
 public:
     explicit ManualTime(qint64 wallClockMs) : offset_(wallClockMs) {}
     qint64 wallClockMs() override { return elapsed_ + offset_; }
-    tk::LocalTime now() override {
-        return {wallClockMs() / 86'400'000, static_cast<double>(wallClockMs() % 86'400'000) / 1000};
+    tk::ClockReading now() override { return {wallClockMs(), tk::localTimeAt(wallClockMs())}; }
+    tk::LocalTime localAt(std::int64_t realSecond) override {
+        return tk::localTimeAt(realSecond * 1000);
     }
     std::unique_ptr<qtview::WakeUp> wakeUp(std::function<void()> wake) override {
         return std::make_unique<Pending>(*this, std::move(wake));

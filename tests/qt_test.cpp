@@ -240,7 +240,7 @@ TEST_F(QtTest, RealTimerTicksWhileAMessageBoxIsOpen) {
 
 TEST_F(QtTest, ReminderIsDeliveredByTheRealClockOnItsSecond) {
     f.show();
-    const std::string due = tk::clockTextAt(services.clock.secondsSinceMidnight() + 2);
+    const std::string due = tk::clockTextAt(services.clock.now().local.secondsOfDay + 2);
     f.slotButton1.click();
     f.contentBox.setText("真的提醒");
     f.clockHour.setListIndex(std::stoi(due.substr(0, 2)));

@@ -85,7 +85,7 @@ TEST_F(SchedulingTest, ConfirmationShowsTheDueTimeComputedBeforeTheBox) {
     EXPECT_EQ(p.boxes.last().title, "任务ＯＫ");
     EXPECT_FALSE(armedDuringBox);
     EXPECT_EQ(app.tasks().slot(1).remindTime, "00:00:20") << "reading the box adds nothing";
-    EXPECT_EQ(app.tasks().slot(1).dueMoment, 86400 + 20) << "tomorrow, at 00:00:20";
+    EXPECT_EQ(app.tasks().slot(1).due.instant, 86400 + 20) << "tomorrow, at 00:00:20";
 }
 
 TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
@@ -96,7 +96,7 @@ TEST_F(SchedulingTest, StartStoresTheTaskArmsTheSlotClosesThePanelAndLogs) {
     EXPECT_EQ(slot.title, "") << "an empty title is accepted";
     EXPECT_EQ(slot.content, "交报告");
     EXPECT_EQ(slot.remindTime, "08:30:00") << "a time already past today is due tomorrow";
-    EXPECT_EQ(slot.dueMoment, 86400 + 8 * 3600 + 30 * 60);
+    EXPECT_EQ(slot.due.showing, 86400 + 8 * 3600 + 30 * 60);
     EXPECT_EQ(slot.password, "pw") << "starting keeps the slot's password";
     EXPECT_EQ(f.slotTimer3.interval(), 1000);
     EXPECT_EQ(f.slotButton3.caption(), "任务3(进行)");

@@ -23,21 +23,21 @@ protected:
 TEST_F(TaskSlotsTest, StartRunsThatSlotAloneAndKeepsItsPassword) {
     EXPECT_FALSE(tasks.anyRunning());
     tasks.setPassword(4, "pw");
-    controls.start(4, "周会", "带电脑", {"08:30:00", 8 * 3600 + 30 * 60});
+    controls.start(4, "周会", "带电脑", {"08:30:00", {.instant = 30600}});
     EXPECT_TRUE(tasks.anyRunning());
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(tasks.isRunning(n), n == 4) << n;
     const TaskSlot& s = tasks.slot(4);
     EXPECT_EQ(s.title, "周会");
     EXPECT_EQ(s.content, "带电脑");
     EXPECT_EQ(s.remindTime, "08:30:00");
-    EXPECT_EQ(s.dueMoment, 30600);
+    EXPECT_EQ(s.due.instant, 30600);
     EXPECT_EQ(s.password, "pw");
 }
 
 TEST_F(TaskSlotsTest, EndStopsTheSlotAndTakesOnlyItsPassword) {
     for (int n : {1, 4}) {
         tasks.setPassword(n, "pw");
-        controls.start(n, "周会", "带电脑", {"08:30:00", 30600});
+        controls.start(n, "周会", "带电脑", {"08:30:00", {.instant = 30600}});
     }
     controls.end(1);
     EXPECT_FALSE(tasks.isRunning(1));

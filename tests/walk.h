@@ -217,7 +217,7 @@ private:
         const int ahead = pick(2, 150);
         std::string when;
         if (User::canReach(f_.clockHour)) {
-            when = tk::clockTextAt(p_.time.secondsSinceMidnight() + ahead);
+            when = tk::clockTextAt(p_.time.now().local.secondsOfDay + ahead);
             (void)User::choose(f_.clockHour, when.substr(0, 2));
             (void)User::choose(f_.clockMinute, when.substr(3, 2));
             (void)User::choose(f_.clockSecond, when.substr(6, 2));
@@ -303,7 +303,7 @@ private:
             if ((delivered || cancelled) && !app_.tasks().slot(n).password.empty()) {
                 return "slot " + name + " kept its password past its end";
             }
-            if (running && p_.time.now().wholeSecond() > app_.tasks().slot(n).dueMoment + 1) {
+            if (running && due_time::lateness(app_.tasks().slot(n).due, p_.time.now()) > 1) {
                 return "slot " + name + " let its due moment pass";
             }
             if (wasRunning_[static_cast<std::size_t>(n - 1)] && !running && open == 1) --open;
@@ -463,8 +463,8 @@ private:
             double soonest = 1e9;
             for (int n = 1; n <= 4; ++n) {
                 if (!app_.tasks().isRunning(n)) continue;
-                soonest = std::min(
-                    soonest, due_time::secondsUntil(app_.tasks().slot(n).dueMoment, p_.time.now()));
+                soonest = std::min(soonest, due_time::secondsUntil(app_.tasks().slot(n).due,
+                                                                   p_.time, p_.time.now()));
             }
             if (soonest > 1e8) return;
             const auto skip = static_cast<std::int64_t>((soonest - 1.5) * 1000);

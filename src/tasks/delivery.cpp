@@ -16,16 +16,19 @@ Delivery::Delivery(MainForm& form, TaskSlots& tasks, SlotControls& controls, Act
     }
 }
 
-// Due once the clock has reached the due moment, however it got past it: a
+// Due once the clock has reached the due time, however it got past it: a
 // tick on time, the first after a sleep, a clock set forward, a busy machine.
 void Delivery::pollTick(int slot) {
     const TaskSlot& s = tasks_.slot(slot);
-    const std::int64_t second = form_.program().clock().now().wholeSecond();
-    if (s.delivering || second < s.dueMoment) return;
+    if (s.delivering) return;
+    const tk::ClockReading now = form_.program().clock().now();
+    tasks_.follow(slot, now);
+    const std::optional<std::int64_t> late = due_time::lateness(s.due, now);
+    if (!late) return;
     // Marked for as long as its box is open: a tick of its own that comes in
     // meanwhile finds it due still.
     tasks_.setDelivering(slot, true);
-    deliver(slot, due_time::lateLine(s.remindTime, second - s.dueMoment));
+    deliver(slot, due_time::lateLine(s.remindTime, *late));
     tasks_.setDelivering(slot, false);
 }
 

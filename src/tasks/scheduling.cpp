@@ -60,16 +60,17 @@ bool Scheduling::checkEntries() {
     return true;
 }
 
-// One reading of the clock fixes the due moment before the confirmation box:
+// One reading of the clock fixes the due time before the confirmation box:
 // time spent reading the box is added neither to a duration nor, past a clock
 // time, as a day.
 due_time::DueTime Scheduling::dueTimeFromEntries() {
-    const tk::LocalTime now = form_.program().clock().now();
+    tk::Clock& clock = form_.program().clock();
+    const tk::ClockReading now = clock.now();
     if (panel_.scheduleMode() == ScheduleMode::ClockTime) {
         return due_time::atClockTime(now, form_.clockHour.text(), form_.clockMinute.text(),
                                      form_.clockSecond.text());
     }
-    return due_time::afterDuration(now, std::stoi(form_.durationHours.text()),
+    return due_time::afterDuration(clock, now, std::stoi(form_.durationHours.text()),
                                    std::stoi(form_.durationMinutes.text()),
                                    std::stoi(form_.durationSeconds.text()));
 }

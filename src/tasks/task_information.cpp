@@ -21,7 +21,8 @@ void TaskInformation::reportTask() {
         return;
     }
     const TaskSlot& s = tasks_.slot(*selected);
-    const double left = due_time::secondsUntil(s.dueMoment, form_.program().clock().now());
+    tk::Clock& clock = form_.program().clock();
+    const double left = due_time::secondsUntil(s.due, clock, clock.now());
     log_.write("当前任务：" + s.title + "(正在进行中……) " + nl + "提醒内容：" + s.content + nl +
                "任务剩余时间：" + due_time::timeLeftText(left));
 }

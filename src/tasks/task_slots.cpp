@@ -16,7 +16,7 @@ void TaskSlots::start(int n, const std::string& title, const std::string& conten
     s.title = title;
     s.content = content;
     s.remindTime = due.text;
-    s.dueMoment = due.moment;
+    s.due = due.due;
     s.running = true;
 }
 

@@ -14,11 +14,11 @@
 struct TaskSlot {
     std::string title;
     std::string content;
-    std::string remindTime;          // "HH:MM:SS"
-    due_time::Moment dueMoment = 0;  // when the clock shows it; due from then on
-    std::string password;            // empty: the slot is not protected
-    bool running = false;            // a task is started and not yet delivered or cancelled
-    bool delivering = false;         // its reminder box is open: its ticks must not deliver again
+    std::string remindTime;   // "HH:MM:SS"
+    due_time::Due due;        // when it is due
+    std::string password;     // empty: the slot is not protected
+    bool running = false;     // a task is started and not yet delivered or cancelled
+    bool delivering = false;  // its reminder box is open: its ticks must not deliver again
 };
 
 // The four reminder slots, numbered 1..4, as plain state. A task starts and
@@ -34,6 +34,10 @@ public:
 
     void setPassword(int n, const std::string& password) { mutableSlot(n).password = password; }
     void setDelivering(int n, bool delivering) { mutableSlot(n).delivering = delivering; }
+    // A clock-time task keeps up with the clock at each look (due_time::following).
+    void follow(int n, const tk::ClockReading& now) {
+        mutableSlot(n).due = due_time::following(slot(n).due, now);
+    }
 
 private:
     friend class SlotControls;

@@ -22,26 +22,42 @@ enum class Echo { Plain, Secret };
 // person's attention; every other box comes silently.
 enum class Alert { None, Reminder };
 
-// One reading of the local clock: its calendar day and its time of day.
+// What the local clock shows: its calendar day and its time of day. Its own
+// count of seconds, day × 86400 + seconds of the day, is no point in time:
+// it jumps wherever the clock's offset from real time changes (summer time,
+// another zone, the clock set), so it serves only to compare one reading of
+// the clock with another.
 struct LocalTime {
     std::int64_t day = 0;     // days since 1970-01-01
     double secondsOfDay = 0;  // 0 <= s < 86400, with the fraction of the second
-    // The reading's whole second counted on the local clock from 1970-01-01
-    // 00:00:00, as the clock shows it: what it will show at a moment later by
-    // n seconds is this + n, which keeps a due time's text and its moment one.
-    std::int64_t wholeSecond() const {
+    std::int64_t second() const {
         return day * kSecondsPerDay + static_cast<std::int64_t>(std::floor(secondsOfDay));
     }
     double exactSecond() const { return static_cast<double>(day) * kSecondsPerDay + secondsOfDay; }
 };
 
+// The local clock's reading from its own count of ms since 1970-01-01
+// 00:00:00 as it shows it; before 1970 the day is negative and the time of
+// day still runs forward from its midnight.
+LocalTime localTimeAt(std::int64_t localMs);
+
+// One reading of the clock: the real time and what the local clock shows then.
+struct ClockReading {
+    std::int64_t realMs = 0;  // since 1970-01-01 00:00:00 UTC
+    LocalTime local;
+    // The real time's whole second: a point in time, the same in every zone.
+    std::int64_t realSecond() const { return realMs >= 0 ? realMs / 1000 : (realMs - 999) / 1000; }
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
-    // The date and the time of day, read together.
-    virtual LocalTime now() = 0;
-    double secondsSinceMidnight() { return now().secondsOfDay; }
-    std::string text() { return clockTextAt(secondsSinceMidnight()); }
+    // The real time and the local date and time of day, read together.
+    virtual ClockReading now() = 0;
+    // What the local clock, in the zone it has now, shows at a point in time
+    // given in whole seconds since 1970-01-01 00:00:00 UTC.
+    virtual LocalTime localAt(std::int64_t realSecond) = 0;
+    std::string text() { return clockTextAt(now().local.secondsOfDay); }
 };
 
 // Modal boxes. Closing a message box without a button (its close button,

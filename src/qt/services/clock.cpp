@@ -8,10 +8,23 @@
 
 namespace qtview {
 
-// One reading, so that a date and a time of day taken across midnight never mix.
-tk::LocalTime QtClock::now() {
-    const QDateTime local = QDateTime::currentDateTime();
+namespace {
+
+tk::LocalTime localTime(const QDateTime& local) {
     return {QDate(1970, 1, 1).daysTo(local.date()), local.time().msecsSinceStartOfDay() / 1000.0};
+}
+
+}  // namespace
+
+// One reading, so that the real time, the date and the time of day never mix
+// two moments.
+tk::ClockReading QtClock::now() {
+    const qint64 realMs = QDateTime::currentMSecsSinceEpoch();
+    return {realMs, localTime(QDateTime::fromMSecsSinceEpoch(realMs))};
+}
+
+tk::LocalTime QtClock::localAt(std::int64_t realSecond) {
+    return localTime(QDateTime::fromSecsSinceEpoch(realSecond));
 }
 
 }  // namespace qtview

@@ -8,10 +8,12 @@
 
 namespace qtview {
 
-// The local date and time of day, as the system reads it.
+// The system's real time, and the local date and time of day in the system's
+// time zone as it is at each reading.
 class QtClock : public tk::Clock {
 public:
-    tk::LocalTime now() override;
+    tk::ClockReading now() override;
+    tk::LocalTime localAt(std::int64_t realSecond) override;
 };
 
 }  // namespace qtview

@@ -10,12 +10,28 @@ namespace tk::testing {
 
 namespace {
 constexpr std::int64_t kMsPerDay = 86'400'000;
+constexpr std::int64_t kHourMs = 3'600'000;
+}  // namespace
+
+Zone summerTimeZone(std::int64_t summerFromMs, std::int64_t summerUntilMs) {
+    return {{INT64_MIN, kHourMs}, {summerFromMs, 2 * kHourMs}, {summerUntilMs, kHourMs}};
 }
 
-LocalTime VirtualTime::now() {
-    const std::int64_t wall = wallClockMs();
-    const std::int64_t day = wall >= 0 ? wall / kMsPerDay : (wall + 1) / kMsPerDay - 1;
-    return {day, static_cast<double>(wall - day * kMsPerDay) / 1000.0};
+std::int64_t VirtualTime::zoneOffsetMs(std::int64_t realMs) const {
+    std::int64_t offset = 0;
+    for (const ZoneChange& change : zone_) {
+        if (change.fromMs <= realMs) offset = change.offsetMs;
+    }
+    return offset;
+}
+
+ClockReading VirtualTime::now() {
+    const std::int64_t real = wallClockMs();
+    return {real, localTimeAt(real + zoneOffsetMs(real))};
+}
+
+LocalTime VirtualTime::localAt(std::int64_t realSecond) {
+    return localTimeAt(realSecond * 1000 + zoneOffsetMs(realSecond * 1000));
 }
 
 void VirtualTime::arm(Timer& timer) {
@@ -27,9 +43,13 @@ void VirtualTime::disarm(Timer& timer) {
 }
 
 void VirtualTime::setTimeOfDay(int h, int m, int s, int ms) {
-    const std::int64_t wall = wallClockMs();
-    const std::int64_t target = now().day * kMsPerDay + ((h * 60LL + m) * 60 + s) * 1000 + ms;
-    advance(target >= wall ? target - wall : target + kMsPerDay - wall);
+    const std::int64_t real = wallClockMs();
+    const std::int64_t local = real + zoneOffsetMs(real);
+    const std::int64_t target = ((h * 60LL + m) * 60 + s) * 1000 + ms;
+    std::int64_t ahead = ((target - local) % kMsPerDay + kMsPerDay) % kMsPerDay;
+    // Real time runs by as much less as the local clock jumps forward on the way.
+    ahead -= zoneOffsetMs(real + ahead) - zoneOffsetMs(real);
+    advance(ahead);
 }
 
 void VirtualTime::suspend(std::int64_t ms) {
