@@ -14,6 +14,7 @@
 #include <QRadioButton>
 
 #include "qt/model_text.h"
+#include "qt/view/key_repeats.h"
 #include "qt/view/widgets.h"
 #include "qt/widgets/text_area.h"
 
@@ -89,7 +90,8 @@ void watchMouse(tk::Control& control, QWidget& widget) {
 // Only a fresh press clicks. A key held down repeats: Enter held on the
 // reminder's box, which closes on its press, repeats into the log, which has
 // the focus once the box is gone, and would end the blinking before the
-// person has seen it.
+// person has seen it. A press flagged a repeat, alone and then let go, clicks
+// where the system flags fresh presses so (loneRepeatIsAPress).
 class KeyClickFeed : public QObject {
 public:
     KeyClickFeed(tk::Control& control, QObject* parent) : QObject(parent), control_(control) {}
@@ -122,12 +124,7 @@ private:
 
     void letGo(const QKeyEvent& key) {
         if (key.isAutoRepeat()) return;
-#ifdef Q_OS_WIN
-        // Qt on Windows flags a press a repeat when it missed the key's
-        // release, as under Wine the first Enter after a box that closed on
-        // Enter: one repeat alone, then let go, is a fresh press.
-        if (since_ == Since::OneRepeat) control_.click();
-#endif
+        if (since_ == Since::OneRepeat && loneRepeatIsAPress()) control_.click();
         since_ = Since::LetGo;
         letGoAt_ = key.timestamp();
     }
