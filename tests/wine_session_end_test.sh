@@ -18,7 +18,7 @@ launcher="$wine_sh"
 for play in 1 2 3 4 5; do
     start_program
     task="no task"
-    [ $play = 5 ] && { window 钟约系统 15 >/dev/null || fail "no start-up question"; task="the question up"; } || past_the_question
+    [ $play = 5 ] && { window 钟约系统 15 >/dev/null || fail "no start-up question"; task="the question up, no task"; } || past_the_question
     [ $((play % 2)) = 0 ] && { task_due_in 600; task="a task"; }
     WINEPREFIX="$prefix" WINEDEBUG=-all wineboot --end-session --shutdown >/dev/null 2>&1 &
     shutdown=$!; pids="$shutdown $pids"
