@@ -5,6 +5,7 @@
 #include "launch/launch.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -36,8 +37,10 @@ int launch(int argc, char** argv) {
     qtview::setUpApplication();
 
     ProgramOnQt running;
-    running.app.start();
-    if (running.program.ended()) return 0;
+    // Started from inside the event loop: Qt ignores a quit() that comes
+    // before the loop runs, and Windows' log off comes by quit(), also while
+    // the start-up question is up.
+    QTimer::singleShot(0, &application, [&running] { running.app.start(); });
     QApplication::exec();
     return 0;
 }

@@ -15,14 +15,14 @@ SessionEnd::SessionEnd(tk::Program& program) : program_(program) {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-// The window system's quit reaches the application as a spontaneous Quit
-// event; one the program or Qt itself posts is not spontaneous, and is left
-// to Qt.
+// A Quit comes to the application only from the window system at the
+// session's end: Windows' WM_ENDSESSION by way of quit(), the session
+// manager's Die directly. Like any quit() in Qt 6 it comes spontaneous, so
+// that tells nothing apart. The program ends by exit(), which sends no Quit,
+// and Qt posts none of its own with quitOnLastWindowClosed off. A person's
+// close reaches a window as a Close, never here.
 bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Quit || !event->spontaneous() ||
-        watched != QCoreApplication::instance()) {
-        return false;
-    }
+    if (event->type() != QEvent::Quit || watched != QCoreApplication::instance()) return false;
     program_.end();
     return true;
 }

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 
 #include "qt/model_text.h"
+#include "qt/view/key_repeats.h"
 #include "qt/view/widgets.h"
 #include "qt/widgets/text_area.h"
 
@@ -85,25 +86,53 @@ void watchMouse(tk::Control& control, QWidget& widget) {
 // click that ends the log's blinking. Enter then goes no further, to the
 // window's default button; every other key keeps its meaning, the arrows
 // move the caret.
+//
+// Only a fresh press clicks. A key held down repeats: Enter held on the
+// reminder's box, which closes on its press, repeats into the log, which has
+// the focus once the box is gone, and would end the blinking before the
+// person has seen it. A press flagged a repeat, alone and then let go, clicks
+// where the system flags fresh presses so (loneRepeatIsAPress).
 class KeyClickFeed : public QObject {
 public:
     KeyClickFeed(tk::Control& control, QObject* parent) : QObject(parent), control_(control) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        const QEvent::Type type = event->type();
+        if (type == QEvent::FocusIn) since_ = Since::LetGo;
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const bool clickKey =
             key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
         if (!clickKey || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-        // Repeats click too: Wine calls the first Enter after a box that
-        // closed on Enter a repeat. Clicking the log again changes nothing.
-        control_.click();
+        if (type == QEvent::KeyRelease) {
+            letGo(key);
+        } else if (key.timestamp() != 0 && key.timestamp() == letGoAt_) {
+            // X repeats a key as a release and a press at one time, which Qt
+            // flags a repeat only when it reads both at once.
+            since_ = Since::Held;
+        } else if (key.isAutoRepeat()) {
+            since_ = since_ == Since::LetGo ? Since::OneRepeat : Since::Held;
+        } else {
+            control_.click();
+        }
         return true;
     }
 
 private:
+    enum class Since { LetGo, OneRepeat, Held };
+
+    void letGo(const QKeyEvent& key) {
+        if (key.isAutoRepeat()) return;
+        if (since_ == Since::OneRepeat && loneRepeatIsAPress()) control_.click();
+        since_ = Since::LetGo;
+        letGoAt_ = key.timestamp();
+    }
+
     tk::Control& control_;
+    // What the key did since it was last let go on the box, and when that was.
+    Since since_ = Since::LetGo;
+    quint64 letGoAt_ = 0;
 };
 
 // Text, value and chosen item are no sizes: their push needs no DPI.
