@@ -4,11 +4,14 @@
 
 // Renders the program's icon from its one drawing into the sizes a desktop
 // holds: icon_sizes DIR writes DIR/NxN/apps/<id>.png for a hicolor theme,
-// icon_sizes FILE.ico one Windows icon with every size Windows asks for.
+// icon_sizes FILE.ico one Windows icon with every size Windows asks for,
+// icon_sizes FILE.bmp the picture beside the Windows installer's last page.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <cstdio>
 #include <vector>
 
@@ -60,17 +63,34 @@ bool writeIco(const QString& path) {
     return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
 }
 
+// NSIS stretches its picture to its box, 164 x 314 pixels at 100 %: drawn
+// for 150 %, the picture stays sharp there and is only made smaller below.
+// The splash's night sky, bamboo and moon, the sky drawn on above it.
+bool writeInstallerPicture(const QString& path) {
+    QImage picture(246, 471, QImage::Format_RGB888);
+    const QSize drawn(picture.width(), picture.width() * 205 / 151);
+    const QImage night = qtview::artwork("splash", drawn).toImage();
+    picture.fill(night.pixelColor(0, 0));
+    QPainter painter(&picture);
+    painter.drawImage(0, picture.height() - drawn.height(), night);
+    painter.end();
+    return picture.save(path, "BMP");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: icon_sizes DIR | icon_sizes FILE.ico\n");
+        std::fprintf(stderr, "usage: icon_sizes DIR | icon_sizes FILE.ico | icon_sizes FILE.bmp\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QString target = QString::fromLocal8Bit(argv[1]);
-    if (!(target.endsWith(".ico") ? writeIco(target) : writeHicolor(target))) {
+    const bool written = target.endsWith(".ico")   ? writeIco(target)
+                         : target.endsWith(".bmp") ? writeInstallerPicture(target)
+                                                   : writeHicolor(target);
+    if (!written) {
         std::fprintf(stderr, "icon_sizes: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -49,6 +49,7 @@ cp "$build/zhongyue.exe" "$out/zhongyue.exe"
 version=$(sed -n 's/.*kVersion = "\(.*\)".*/\1/p' src/forms/identity.h)
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DEXE="$build/zhongyue.exe" \
     -DICON="$build/zhongyue.ico" -DLICENSES="$licenses" -DOUT="$out/zhongyue-setup.exe" \
+    -DPICTURE="$build/installer.bmp" \
     data/windows/installer.nsi
 tests/wine_installer_test.sh "$out/zhongyue-setup.exe"
 echo "built in $out: zhongyue.exe zhongyue-setup.exe"

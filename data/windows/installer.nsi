@@ -3,7 +3,8 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 
 ; The Windows installer: makensis -INPUTCHARSET UTF8 -DVERSION=1.0 -DEXE=zhongyue.exe
-;   -DICON=zhongyue.ico -DLICENSES=folder -DOUT=zhongyue-setup.exe installer.nsi
+;   -DICON=zhongyue.ico -DPICTURE=installer.bmp -DLICENSES=folder -DOUT=zhongyue-setup.exe
+;   installer.nsi
 ; For everyone or just for the person installing (scope.nsh), with a
 ; Start-menu shortcut, an entry in Add/Remove Programs and, when chosen, a
 ; shortcut that starts the program at login; /S installs and uninstalls
@@ -15,6 +16,8 @@ SetCompressor /SOLID lzma
 SetDateSave off
 ; No administrator is asked for before the choice that needs one.
 RequestExecutionLevel user
+; Its pages drawn at the screen's scale, not a 100 % page enlarged and blurred.
+ManifestDPIAware true
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
@@ -37,6 +40,7 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "© 2026 ${PUBLISHER}，GPL-3.0-or-l
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${PICTURE}"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_FUNCTION startProgram
 ; The words below the licence name its button as the button reads, 我接受(I):

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <QDialog>
+
 #include "app/app.h"
 #include "forms/identity.h"
 #include "qt/services/qt_services.h"
@@ -20,9 +22,10 @@ struct ProgramOnQt {
     ProgramOnQt() {
         services.dialogs.setNameForEmptyTitles(identity::kName);
         services.dialogs.setHomeScreen([this] { return views.homeScreen(); });
-        // The task bar marks the main window, also where the window manager
-        // keeps the box from coming to the front.
-        services.dialogs.setReminderShownHook([this] {
+        // The box comes in front of what the person is working in; the task
+        // bar marks the main window as well.
+        services.dialogs.setReminderShownHook([this](QDialog& box) {
+            qtview::bringToFront(box);
             reminderSound.play();
             qtview::askForAttention(views.of(app.mainForm()).window());
         });

@@ -43,7 +43,11 @@ QRect inkOf(const QFont& font, const QRect& rect, int flags, const QString& text
     // Drawn as the label or the style draws it, with room around it for
     // what would be cut off.
     const QRect lines = QFontMetrics(font).boundingRect(rect, flags, text);
-    const QRect canvas = lines.united(rect).adjusted(-8, -8, 8, 8);
+    QRect canvas = lines.united(rect).adjusted(-8, -8, 8, 8);
+    // The widget's origin on a whole pixel of the screen, as where it is
+    // drawn: four pixels are whole at 125, 150 and 175 % as well, and a glyph
+    // drawn a fraction of a pixel lower inks another row.
+    canvas.setTopLeft(QPoint(canvas.left() & ~3, canvas.top() & ~3));
     QImage image(canvas.size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);

@@ -86,7 +86,7 @@ int QtDialogs::run(QDialog& box, const std::string& title, tk::Alert alert) {
         QTimer::singleShot(0, &box, [this, &box, reminding] {
             if (!box.isVisible()) return;
             if (shownObserver_) shownObserver_(box);
-            if (reminding) reminderShownHook_();
+            if (reminding) reminderShownHook_(box);
         });
     }
     return box.exec();

@@ -37,14 +37,17 @@ public:
     void observeShownBoxes(std::function<void(QDialog&)> observer) {
         shownObserver_ = std::move(observer);
     }
-    // Runs as soon as a reminder's box is on screen: the sound, the call for attention.
-    void setReminderShownHook(std::function<void()> hook) { reminderShownHook_ = std::move(hook); }
+    // Runs as soon as a reminder's box is on screen: the box brought in front,
+    // the sound, the call for attention.
+    void setReminderShownHook(std::function<void(QDialog& box)> hook) {
+        reminderShownHook_ = std::move(hook);
+    }
 
 private:
     int run(QDialog& box, const std::string& title, tk::Alert alert);
     const QScreen* homeScreen() const;
     std::function<void(QDialog&)> shownObserver_;
-    std::function<void()> reminderShownHook_;
+    std::function<void(QDialog&)> reminderShownHook_;
     std::string emptyTitle_;
     std::function<const QScreen*()> homeScreen_;
 };

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "qt/accessibility/accessible_names.h"
@@ -285,6 +286,36 @@ void FormView::showWindow() {
         window_->activateWindow();
     }
     window_->pushing = false;
+    followScale();
+}
+
+// The ink a text leaves changes with the scale it is drawn at: a window moved
+// to a screen of another scale, or whose screen the person gives another scale
+// in the system's settings, has its texts fitted again. Its size stays as
+// designed: Qt keeps it in device-independent pixels.
+void FormView::followScale() {
+    QWindow* handle = window_->windowHandle();
+    if (handle == nullptr || followingScale_) return;
+    followingScale_ = true;
+    const auto follow = [this](QScreen* screen) {
+        QObject::disconnect(screenScale_);
+        if (screen == nullptr) return;
+        screenScale_ = QObject::connect(screen, &QScreen::logicalDotsPerInchChanged, window_.get(),
+                                        [this] { fitTextsAgain(); });
+    };
+    QObject::connect(handle, &QWindow::screenChanged, window_.get(),
+                     [this, follow](QScreen* screen) {
+                         follow(screen);
+                         fitTextsAgain();
+                     });
+    follow(handle->screen());
+}
+
+// Each text from its designed font, fitted anew.
+void FormView::fitTextsAgain() {
+    for (const auto& control : form_.controls()) {
+        pushProperty(*control, *widgets_.at(control.get()), tk::Property::Font, dpi_);
+    }
 }
 
 void FormView::controlChanged(tk::Control& control, tk::Property property) {

@@ -44,6 +44,8 @@ private:
     QPoint framePositionToShow();
     void showWindow();
     void centreOnFirstShow();
+    void followScale();
+    void fitTextsAgain();
 
     tk::Form& form_;
     std::function<const QScreen*()> homeScreen_;
@@ -55,6 +57,8 @@ private:
     std::map<const tk::Control*, QWidget*> widgets_;
     std::map<const tk::Control*, Qt::FocusPolicy> designedFocus_;
     bool focusCheckPending_ = false;
+    bool followingScale_ = false;
+    QMetaObject::Connection screenScale_;
 };
 
 }  // namespace qtview

@@ -20,6 +20,11 @@ namespace qtview {
 // Wayland).
 void setFrameAndTaskBarHints(QWidget& window, const tk::FormDesign& design);
 
+// Brings a window that the program shows by itself (a reminder's box) in
+// front of the one the person is working in, and gives it the keyboard, also
+// while the program is in the background.
+void bringToFront(QWidget& window);
+
 // Marks the window in the task bar until the person comes to it, also where
 // the window system keeps it from coming to the front by itself.
 void askForAttention(QWidget& window);

@@ -65,6 +65,12 @@ void setFrameAndTaskBarHints(QWidget& window, const tk::FormDesign& design) {
     xcb_flush(connection);
 }
 
+// The window manager puts a box newly mapped in front itself, and decides
+// whether it takes the keyboard from another program: asking it to activate
+// the box would only make a window manager that prevents focus stealing
+// mark the box instead (GNOME's "is ready"), as the urgency hint does.
+void bringToFront(QWidget&) {}
+
 // The urgency hint: the task bar marks the window until it is activated.
 void askForAttention(QWidget& window) {
     QApplication::alert(&window);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include "qt/windowing/window_manager.h"
@@ -19,6 +21,25 @@ void setFrameAndTaskBarHints(QWidget& window, const tk::FormDesign& design) {
     const auto handle = reinterpret_cast<HWND>(window.winId());
     const LONG_PTR style = GetWindowLongPtrW(handle, GWL_EXSTYLE);
     SetWindowLongPtrW(handle, GWL_EXSTYLE, (style | WS_EX_TOOLWINDOW) & ~WS_EX_APPWINDOW);
+}
+
+// Windows lets a program in the background take the foreground only in a few
+// cases (the foreground lock); otherwise it flashes the task-bar button and
+// leaves the person's window in front. Qt's "always activate" behaviour joins
+// the input of the foreground window's thread while it activates the window,
+// which makes the activation the foreground's own. It is asked for here only:
+// the program's other windows come in front by the system's usual rules.
+void bringToFront(QWidget& window) {
+    using QNativeInterface::Private::QWindowsApplication;
+    auto* windows = qGuiApp->nativeInterface<QWindowsApplication>();
+    if (windows == nullptr) {  // another platform plugin (offscreen)
+        window.activateWindow();
+        return;
+    }
+    const QWindowsApplication::WindowActivationBehavior usual = windows->windowActivationBehavior();
+    windows->setWindowActivationBehavior(QWindowsApplication::AlwaysActivateWindow);
+    window.activateWindow();
+    windows->setWindowActivationBehavior(usual);
 }
 
 // Qt's alert flashes the task-bar button ten times and then leaves it lit;
