@@ -344,6 +344,21 @@ TEST_F(QtInputTest, TheKeyboardKeepsItsPlaceWhenTheProgramDisablesTheFocus) {
     EXPECT_EQ(QApplication::focusWidget(), widget(f.titleBox)) << "on to the panel's first box";
 }
 
+// As Windows' UI Automation reads them: a hint as help text too, and the
+// item a key chose as focused.
+TEST_F(QtInputTest, AHintIsHelpTextUnseenAndTheChosenHourHasTheFocus) {
+    f.show();
+    QApplication::setActiveWindow(&view.window());
+    QTest::keyClick(widget(f.slotButton1), Qt::Key_Space);  // the task panel opens
+    QWidget* title = widget(f.titleBox);
+    EXPECT_EQ(accessible(title)->text(QAccessible::Help), "可以在此输入提醒任务的标题");
+    QTest::keyClick(title, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no bubble shows it";
+    auto& hours = *static_cast<QComboBox*>(widget(f.clockHour));
+    QTest::keyClick(&hours, Qt::Key_Down);
+    EXPECT_TRUE(accessible(&hours)->child(0)->child(hours.currentIndex())->state().focused);
+}
+
 TEST_F(QtInputTest, TheHintLineIsNamedByItsHintOrByWhatItIs) {
     EXPECT_EQ(accessible(widget(f.hintLine))->text(QAccessible::Name), "提示行");
     f.hintLine.setCaption("查看任务信息");

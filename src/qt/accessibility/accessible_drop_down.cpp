@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 
 namespace qtview {
 
@@ -99,10 +100,15 @@ QAccessibleInterface* accessibleDropDown(const QString&, QObject* object) {
 }
 
 void announceChoice(QComboBox& list) {
-    if (!QAccessible::isActive() || !list.hasFocus() || list.view()->isVisible() ||
-        list.currentIndex() < 0) {
-        return;
-    }
+    if (list.view()->isVisible() || list.currentIndex() < 0) return;
+    // The closed popup's current item is the chosen one, as opening the list
+    // makes it: Qt reads an item's focus from it, and a client that asks
+    // (NVDA, through UI Automation) ignores a focus notice of an item without
+    // it. It is moved alone, with no notice of a selection.
+    const QModelIndex chosen =
+        list.model()->index(list.currentIndex(), list.modelColumn(), list.rootModelIndex());
+    list.view()->selectionModel()->setCurrentIndex(chosen, QItemSelectionModel::NoUpdate);
+    if (!QAccessible::isActive() || !list.hasFocus()) return;
     QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(list.view());
     QAccessibleTableInterface* items = popup != nullptr ? popup->tableInterface() : nullptr;
     QAccessibleInterface* item =

@@ -19,8 +19,9 @@ namespace qtview {
 // actions and holds its popup list with the items, as Qt's own lists do.
 QAccessibleInterface* accessibleDropDown(const QString& className, QObject* object);
 
-// A person changed the chosen item of the list that has the focus: the item
-// is announced as focused, which a screen reader says. Qt tells of the change
+// The chosen item of a list changed: it becomes the closed popup list's
+// current item, focused in its state; in the list that has the focus it is
+// announced as focused, which a screen reader says. Qt tells of the change
 // only in a way that screen readers ignore for lists.
 void announceChoice(QComboBox& list);
 

@@ -5,6 +5,8 @@
 #include "qt/accessibility/notice_mediator.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -59,14 +61,34 @@ void forwardInStars(QAccessibleEvent* event) {
     }
 }
 
+// The hint is the control's description and its help text as well: Windows'
+// UI Automation hands the two to a client apart, and some clients read only
+// the help text. Qt takes that from the "What's this?" text.
 void describeByHint(QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) return;
     const QString hint = hintOf(*widget);
-    if (!hint.isEmpty() && widget->accessibleDescription() != hint) {
-        widget->setAccessibleDescription(hint);
-    }
+    if (hint.isEmpty()) return;
+    if (widget->accessibleDescription() != hint) widget->setAccessibleDescription(hint);
+    if (widget->whatsThis() != hint) widget->setWhatsThis(hint);
 }
+
+// Qt shows a control's "What's this?" text in a bubble on Shift+F1; the hints
+// are there for assistive technology, which has them already, and nothing
+// else in the program answers that key.
+class WhatsThisUnseen : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(target);
+        return key->key() == Qt::Key_F1 && key->modifiers().testFlag(Qt::ShiftModifier) &&
+               widget != nullptr && !widget->whatsThis().isEmpty();
+    }
+};
 
 bool announcedAndFocused(QObject* object) {
     const auto* widget = qobject_cast<QWidget*>(object);
@@ -103,6 +125,7 @@ void mediate(QAccessibleEvent* event) {
 void mediateAccessibilityNotices(HintOf hints) {
     hintOf = std::move(hints);
     handlerBeforeUs = QAccessible::installUpdateHandler(mediate);
+    qApp->installEventFilter(new WhatsThisUnseen(qApp));
 }
 
 }  // namespace qtview

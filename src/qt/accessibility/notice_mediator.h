@@ -23,7 +23,9 @@ using HintOf = std::function<QString(const QWidget& widget)>;
 //   selects its text), before the focus notice, and a screen reader that
 //   hears of the caret first takes the box as known and never says its name;
 // - a control that takes the focus first gets its hint, as it is now, as its
-//   accessible description, so that it is heard with the control.
+//   accessible description and help text, so that it is heard with the
+//   control whichever of the two a screen reader reads; Shift+F1 shows no
+//   bubble of it.
 void mediateAccessibilityNotices(HintOf hintOf);
 
 }  // namespace qtview

@@ -104,10 +104,13 @@ private:
 
 namespace {
 
-// A control's hint describes it; the description of one with no hint but
-// a caption of its own (the hint line) says what it is.
+// A control's hint describes it, and is its help text too (the notice
+// mediator keeps both as the hint is when it takes the focus); the
+// description of one with no hint but a caption of its own (the hint line)
+// says what it is.
 void nameForAssistiveTechnology(const tk::Control& control, QWidget& widget) {
     const std::string hint = control.hint();
+    widget.setWhatsThis(QString::fromStdString(hint));
     if (control.kind() != tk::Kind::TextBox && control.kind() != tk::Kind::ComboBox) {
         // Captions speak for themselves; a label's text is what it says.
         widget.setAccessibleDescription(
