@@ -8,17 +8,32 @@
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace qtview {
 
 namespace {
 
+// How far the window's pos() lies from its client area: Qt's frame as the
+// widget last learnt it, which is what move() goes by.
+QPoint posToClient(const QWidget& window) {
+    return window.geometry().topLeft() - window.frameGeometry().topLeft();
+}
+
+// The frame the window manager gives the window now. A widget keeps the frame
+// it learnt at its last move or resize, which can be one read while the window
+// manager was still framing it (KWin's frame is 1 pixel square then: the
+// margins came out as minus the window's size, and a box centred by them went
+// half the game's size down and to the right); the native window reads it
+// again whenever the window manager changes it. No frame reaches inside its
+// window: margins below zero are no frame known.
 QMargins frameOf(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const QWindow* native = window.windowHandle();
+    if (native == nullptr) return {};
+    const QMargins frame = native->frameMargins();
+    const bool real = std::min({frame.left(), frame.top(), frame.right(), frame.bottom()}) >= 0;
+    return real ? frame : QMargins();
 }
 
 // A window not yet framed will get the frame the program's other windows
@@ -46,22 +61,19 @@ QRect workArea(const QScreen* screen) {
 }
 
 QPoint keptWhole(const QWidget& window, QPoint at, const QRect& area) {
-    const QMargins framed = frameOf(window);
-    const QRect outer = QRect(at, window.size())
-                            .marginsAdded(frameToCome(window))
-                            .translated(framed.left(), framed.top());
+    const QRect outer =
+        QRect(at + posToClient(window), window.size()).marginsAdded(frameToCome(window));
     const QPoint kept(keptWithin(outer.x(), outer.width(), area.x(), area.width()),
                       keptWithin(outer.y(), outer.height(), area.y(), area.height()));
     return at + (kept - outer.topLeft());
 }
 
 QPoint centred(const QWidget& window, const QRect& area) {
-    const QMargins framed = frameOf(window);
     const QMargins frame = frameToCome(window);
     const QSize room = area.size() - window.size().grownBy(frame);
     const QPoint corner = area.topLeft() + QPoint(room.width() / 2, room.height() / 2);
-    return keptWhole(
-        window, corner + QPoint(frame.left() - framed.left(), frame.top() - framed.top()), area);
+    return keptWhole(window, corner + QPoint(frame.left(), frame.top()) - posToClient(window),
+                     area);
 }
 
 }  // namespace qtview
