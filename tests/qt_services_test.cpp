@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QTest>
-#include <QTimer>
 #include <utility>
 
 #include "qt/services/session_end.h"
