@@ -108,7 +108,8 @@ private:
     std::vector<std::thread> spinners_;
 };
 
-// The system's wall clock with wake-ups of Qt's default, coarse type.
+// The system's wall clock with the program's wake-up timers turned to Qt's
+// default, coarse type.
 class CoarseTime : public qtview::TimeSource {
 public:
     qint64 wallClockMs() override { return qtview::systemTime().wallClockMs(); }
@@ -118,13 +119,12 @@ public:
 
 private:
     struct Coarse : qtview::WakeUp {
-        explicit Coarse(std::function<void()> wake) {
-            timer.setSingleShot(true);
-            QObject::connect(&timer, &QTimer::timeout, std::move(wake));
+        explicit Coarse(std::function<void()> wake) : timer(qtview::wakeUpTimer(std::move(wake))) {
+            timer->setTimerType(Qt::CoarseTimer);
         }
-        void start(int ms) override { timer.start(ms); }
-        void stop() override { timer.stop(); }
-        QTimer timer;
+        void start(int ms) override { timer->start(ms); }
+        void stop() override { timer->stop(); }
+        std::unique_ptr<QTimer> timer;
     };
 };
 

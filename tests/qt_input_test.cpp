@@ -183,6 +183,10 @@ TEST_F(QtInputTest, TheFocusedControlIsRingedUnlikeTheDefaultButton) {
         ASSERT_TRUE(w->hasFocus());
         EXPECT_TRUE(ringed(w)) << control->name();
     }
+    // A check box's box and an option's circle lie inside the ring, not under it.
+    for (QWidget* w : {at(probe.Check), at(probe.OptionA)})
+        EXPECT_TRUE(ringed(w, w->palette().color(QPalette::Window)))
+            << w->objectName().toStdString();
     probe.Log.setBackColor(look::kBlack);  // a reminder's alarm
     at(probe.Log)->setFocus();
     EXPECT_TRUE(ringed(at(probe.Log), Qt::white));

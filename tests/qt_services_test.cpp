@@ -259,10 +259,9 @@ TEST_F(QtTimersTest, AWholeSecondTimerStoppedInItsFirstTickLeavesNoWakeUp) {
 // timer; Qt's default type may come 50 ms into the second. Where ticks land on
 // the real clock is measured by bench/reminder_latency.
 TEST(SystemTimeTest, WakeUpsAskQtForPreciseTimers) {
-    const std::unique_ptr<qtview::WakeUp> wakeUp = qtview::systemTime().wakeUp([] {});
-    const auto* timer = dynamic_cast<const QTimer*>(wakeUp.get());
-    ASSERT_NE(timer, nullptr);
+    const std::unique_ptr<QTimer> timer = qtview::wakeUpTimer([] {});
     EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+    EXPECT_TRUE(timer->isSingleShot());
 }
 
 }  // namespace

@@ -457,6 +457,9 @@ TEST_F(QtTest, EveryLabelAndCaptionShowsItsWholeText) {
     f.slotButton1.click();
     f.setTaskPassword.click();
     expectWhole(view.window(), "the task and password panels");
+    // Yet no smaller than need be: a text that fits keeps its design size.
+    EXPECT_EQ(widget(f.titleCaption)->font().pointSizeF(),
+              qtview::toQFont(f.titleCaption.font()).pointSizeF());
 }
 
 TEST_F(QtTest, TheGameWindowPlaysWithRealClicksAndClosesBackToTheMainWindow) {

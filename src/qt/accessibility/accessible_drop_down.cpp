@@ -13,6 +13,8 @@ namespace qtview {
 
 namespace {
 
+// Keeps Qt's own combo box interface (role, states, popup child, open actions), but is named by
+// its accessible name, not its chosen item, which is also its text, and stays shut when unusable.
 class AccessibleDropDown : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleDropDown(QComboBox& list)

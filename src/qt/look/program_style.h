@@ -11,11 +11,12 @@ namespace qtview {
 // The program's look: Fusion, whatever the desktop's theme, with password
 // boxes echoing "*" as designed and boxes' buttons centred, in text alone.
 //
-// The control that has the keyboard focus wears a black ring two pixels wide
-// at its edge, whatever its kind and however the focus came to it. Fusion's
-// own marks are a faint frame, and on a button the same blue outline as the
-// window's default button; those are left out, so the blue outline means
-// the default button alone.
+// The control that has the keyboard focus wears a ring two pixels wide at its
+// edge, black, or white on a dark control, whatever its kind and however the
+// focus came to it; a check box's box and an option's circle sit inside it.
+// Fusion's own marks are a faint frame, and on a button the same blue outline
+// as the window's default button; those are left out, so the blue outline
+// means the default button alone.
 class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();

@@ -11,29 +11,33 @@ namespace qtview {
 
 namespace {
 
-// The QTimer itself, so that what is asked of Qt can be read off it. Without
-// the precise type a tick aimed just after the turn of the second may come up
-// to 5 % of its wait late: 50 ms into the second.
-class PreciseWakeUp : public QTimer, public WakeUp {
+class TimerWakeUp : public WakeUp {
 public:
-    explicit PreciseWakeUp(std::function<void()> wake) {
-        setSingleShot(true);
-        setTimerType(Qt::PreciseTimer);
-        connect(this, &QTimer::timeout, std::move(wake));
-    }
-    void start(int ms) override { QTimer::start(ms); }
-    void stop() override { QTimer::stop(); }
+    explicit TimerWakeUp(std::function<void()> wake) : timer_(wakeUpTimer(std::move(wake))) {}
+    void start(int ms) override { timer_->start(ms); }
+    void stop() override { timer_->stop(); }
+
+private:
+    std::unique_ptr<QTimer> timer_;
 };
 
 class SystemTime : public TimeSource {
 public:
     qint64 wallClockMs() override { return QDateTime::currentMSecsSinceEpoch(); }
     std::unique_ptr<WakeUp> wakeUp(std::function<void()> wake) override {
-        return std::make_unique<PreciseWakeUp>(std::move(wake));
+        return std::make_unique<TimerWakeUp>(std::move(wake));
     }
 };
 
 }  // namespace
+
+std::unique_ptr<QTimer> wakeUpTimer(std::function<void()> wake) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer.get(), &QTimer::timeout, std::move(wake));
+    return timer;
+}
 
 TimeSource& systemTime() {
     static SystemTime system;

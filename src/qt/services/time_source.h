@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class QTimer;
+
 namespace qtview {
 
 // Calls back once, `ms` after it was last started, unless stopped first.
@@ -29,7 +31,12 @@ public:
     virtual std::unique_ptr<WakeUp> wakeUp(std::function<void()> wake) = 0;
 };
 
-// The local wall clock, and wake-ups that are precise QTimers.
+// The local wall clock, and wake-ups on timers from wakeUpTimer().
 TimeSource& systemTime();
+
+// A single-shot timer that calls `wake`, of Qt's precise type: one of the
+// default type may come 5 % of its wait early or late, so that a tick aimed
+// just after the turn of the second lands up to 50 ms off it.
+std::unique_ptr<QTimer> wakeUpTimer(std::function<void()> wake);
 
 }  // namespace qtview
